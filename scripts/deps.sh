@@ -1,0 +1,37 @@
+# Debian packages the build and the tests need; sourced by scripts/play and scripts/test.
+QUORVEX_PACKAGES=(
+  g++ make cmake pkg-config git ca-certificates
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libgmock-dev
+  fonts-dejavu-core
+)
+
+# Installs whichever of the packages are missing, as root or through sudo.
+quorvex_install_missing() {
+  local missing=()
+  local p
+  for p in "${QUORVEX_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$p")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local run=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      run=(sudo)
+    else
+      echo "These Debian packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+      return 1
+    fi
+  fi
+  "${run[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q || return 1
+  "${run[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+quorvex_build() {
+  local type="$1"
+  cmake -S "$QUORVEX_ROOT" -B "$QUORVEX_ROOT/build" -DCMAKE_BUILD_TYPE="$type" &&
+    cmake --build "$QUORVEX_ROOT/build" --parallel "$(nproc)"
+}

@@ -1,0 +1,88 @@
+// What the controller asks the screen to show. The Qt window implements it; tests record it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "game/deal_state.h"
+#include "game/scoring.h"
+
+namespace quorvex {
+
+class AuctionTable;
+
+enum class Screen { Title, Menu, Table };
+
+// A trick-count panel number can be left as it is or erased instead of drawn.
+inline constexpr int32_t kPanelKeep = -2000000;
+inline constexpr int32_t kPanelErase = -1000000;
+
+enum class PlateStar { None, FirstPlayer, Declarer, Defender };
+
+struct NamePlate {
+  std::string name;
+  PlateStar star = PlateStar::None;
+  bool to_move = false;
+  bool north = false;  // compass shown at the left end
+};
+
+struct TrickPanel {
+  int32_t score = kPanelKeep;
+  int32_t second = kPanelKeep;  // tricks still needed in the play, the deal's points afterwards
+  int32_t tricks = kPanelKeep;
+  bool vulnerable = false;
+};
+
+struct ButtonState {
+  std::string caption;
+  bool enabled = false;
+  bool visible = true;
+};
+
+// The state of the bidding dialog's buttons after a refresh.
+struct BiddingButtons {
+  std::array<bool, 36> bid{};  // 1..35
+  bool pass = false;
+  bool dbl = false;
+  bool redouble_caption = false;  // the double button reads "Redouble"
+  bool ok = false;
+};
+
+class TableView {
+ public:
+  virtual ~TableView() = default;
+
+  virtual void ShowScreen(Screen screen) = 0;
+  // Seat's hand as it stands in the state (already sorted), face up or down.
+  virtual void DrawHand(const TDealState& state, int seat, bool face_up) = 0;
+  virtual void DrawNamePlate(int seat, const NamePlate& plate) = 0;
+  virtual void DrawTrickPanel(int seat, const TrickPanel& panel) = 0;
+  // The deal panel: the session's deal count, the contract when there is one, and the hint.
+  virtual void DrawDealPanel(int deal_count, const TDealState* contract, const std::string& hint) = 0;
+  virtual void DrawStock(int cards_left) = 0;
+  // Clears the table centre: one seat's trick spot, or everything for seat 0.
+  virtual void ClearTableCentre(int seat) = 0;
+  virtual void DrawTrickCard(int seat, const TCard& card) = 0;
+  virtual void ShowResult(const DealScore& score) = 0;
+  // Text written over the upper hand while the LAN client waits for the deck.
+  virtual void ShowWaitText(const std::string& text) = 0;
+
+  virtual void SetMainButton(const ButtonState& state) = 0;
+  virtual void SetEndButton(const ButtonState& state) = 0;
+  virtual void SetMainTimer(int interval_ms, bool running) = 0;
+
+  virtual void OpenBidding() = 0;
+  virtual void UpdateBidding(const AuctionTable& table, const BiddingButtons& buttons) = 0;
+  virtual void CloseBidding() = 0;
+
+  virtual void PlayEffect(const std::string& name) = 0;
+  virtual bool AskYesNo(const std::string& text) = 0;
+  virtual void SetBusy(bool busy) = 0;
+  // Forecast mode (F10): the caption carries the computer's forecast line.
+  virtual void SetForecastMode(bool on) = 0;
+  virtual void ShowForecastLine(const std::string& line) = 0;
+  virtual void DrawForecastProgress(int percent) = 0;
+};
+
+}  // namespace quorvex
