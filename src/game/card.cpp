@@ -10,7 +10,9 @@ constexpr char kRankLetters[] = "23456789TJQKA";
 constexpr char kSuitLetters[] = "hdcs";
 }  // namespace
 
-char RankByte(int value) { return value >= 1 && value <= 13 ? kRankBytes[value] : '#'; }
+char RankByte(int value) {
+  return value >= 1 && value <= 13 ? kRankBytes[value] : '#';
+}
 
 uint8_t RankValueOf(char rank_byte) {
   for (int v = 1; v <= 13; ++v)
@@ -24,7 +26,9 @@ int SuitIndex(char suit) {
   return -1;
 }
 
-char SuitByte(int index) { return index >= 0 && index < 4 ? kSuitBytes[index] : kNoSuit; }
+char SuitByte(int index) {
+  return index >= 0 && index < 4 ? kSuitBytes[index] : kNoSuit;
+}
 
 uint8_t RankValue(const TCard& card) {
   const uint8_t v = RankValueOf(card.rank);

@@ -41,7 +41,8 @@ char SuitByte(int index);
 // Card of deck number n = 1..52: rank value (n - 1) / 4 + 1, suit (n - 1) % 4.
 TCard DeckCard(int n);
 
-// Readable form used by tools and tests: rank "23456789TJQKA" then suit "hdcs" ("Th"), "--" for empty.
+// Readable form used by tools and tests: rank "23456789TJQKA" then suit "hdcs" ("Th"), "--" for
+// empty.
 std::string CardText(const TCard& card);
 // Parses the readable form; returns false on anything that is not a card or "--".
 bool ParseCardText(const std::string& text, TCard& card);

@@ -77,7 +77,8 @@ void GameController::StartDeal(bool continue_session) {
   }
 
   // 3. The LAN client counted its first deal when the session started, not when the deck came.
-  const bool first_client_deck = role_ == TableRole::LanClient && continue_session && client_first_deck_;
+  const bool first_client_deck =
+      role_ == TableRole::LanClient && continue_session && client_first_deck_;
   if (first_client_deck) client_first_deck_ = false;
   if (!first_client_deck) {
     ++session_deals_;
@@ -142,7 +143,9 @@ void GameController::StartDeal(bool continue_session) {
   view_.SetMainTimer(kSessionTimerMs, false);
 }
 
-void GameController::SetDeckReceived() { deck_ready_ = true; }
+void GameController::SetDeckReceived() {
+  deck_ready_ = true;
+}
 
 void GameController::OnMainButton() {
   if (!table_active_ || !main_button_.enabled) return;
@@ -288,7 +291,8 @@ void GameController::StartAuction() {
 }
 
 void GameController::OnBiddingOpened() {
-  if (state_.Phase == PhaseBidSeat1 || state_.Phase == PhaseBidSeat2) auction_.RefreshAuction(false);
+  if (state_.Phase == PhaseBidSeat1 || state_.Phase == PhaseBidSeat2)
+    auction_.RefreshAuction(false);
 }
 
 void GameController::OnLocalCall(int code) {
@@ -389,6 +393,46 @@ void GameController::OnTimerTick() {
   }
 }
 
+void GameController::OnPeerBegin() {
+  if (!table_active_) return;
+  state_.PlayState = 2;
+  SetMain("Ok", false);
+}
+
+void GameController::OnPeerCard(int index) {
+  if (!table_active_ || state_.Phase != PhaseSeat1) return;
+  state_.PlayState = 2;
+  PlayCard(1, index, false);
+  if (state_.Phase == PhaseTrickDone && ClosesTricks()) SetMain("OK", true);
+}
+
+void GameController::OnPeerCollect() {
+  if (table_active_ && !ClosesTricks()) CollectTrick();
+}
+
+void GameController::OnPeerCall(int code) {
+  if (!table_active_ || state_.Phase != PhaseBidSeat1 || auction_.Closed()) return;
+  if (!(IsBid(code) || code == kCallDouble || code == kCallRedouble || code == kCallPass)) return;
+  auction_.PlaceUpperCall(code);
+  state_.Phase = PhaseBidSeat2;
+  HandleAuctionOutcome(auction_.RefreshAuction(false));
+  RedrawPlates();
+}
+
+void GameController::OnPeerClose() {
+  if (ClosesTricks() || !auction_.Closed() || auction_.MayClose()) return;
+  view_.CloseBidding();
+  const uint8_t leader = static_cast<uint8_t>(OtherSeat(state_.FirstSeat));
+  if (state_.ContractCode == 0) {
+    state_.Phase = PhaseDealOver;
+    SetMain(Text(Tx::NextGame), false);
+    ApplyCycleRules();
+  } else {
+    state_.Phase = state_.Leader = state_.DrawFirst = leader;
+  }
+  RedrawPlates();
+}
+
 void GameController::ComputerCard() {
   int index = opponent_.ChooseComputerCard(state_);
   // Never let a faulty choice play an empty slot or revoke.
@@ -445,8 +489,9 @@ void GameController::ToggleForecastMode() {
 
 void GameController::RedrawHand(int seat) {
   SortHand(state_, seat);
-  view_.DrawHand(state_, seat, seat == 2 || reveal_upper_ ||
-                                  (state_.Phase == PhaseDealOver && options_.show_cards_at_end));
+  view_.DrawHand(
+      state_, seat,
+      seat == 2 || reveal_upper_ || (state_.Phase == PhaseDealOver && options_.show_cards_at_end));
 }
 
 void GameController::RedrawHands() {

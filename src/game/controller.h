@@ -39,7 +39,7 @@ class SessionHooks {
 };
 
 struct ControllerOptions {
-  bool show_cards_at_end = true;  // "Show cards at end of game"
+  bool show_cards_at_end = true;    // "Show cards at end of game"
   bool rated_account_play = false;  // playing for rating on an online account: cycles of 4
 };
 
@@ -80,6 +80,13 @@ class GameController {
   void ToggleForecastMode();
 
   void OnTimerTick();
+
+  // The peer's game messages, already decoded by the network layer.
+  void OnPeerBegin();          // "hbegin"
+  void OnPeerCard(int index);  // "hhod": the peer played card `index` of its hand
+  void OnPeerCollect();        // "hslits"
+  void OnPeerCall(int code);   // "htrg"
+  void OnPeerClose();          // "hclose"
 
   // Plays card `index` of a seat (peer's and computer's cards come here too, unchecked).
   void PlayCard(int seat, int index, bool announce);
@@ -138,9 +145,9 @@ class GameController {
   bool forecast_mode_ = false;
   bool timer_running_ = false;
   bool reveal_upper_ = false;
-  bool deck_ready_ = false;        // the LAN client has the server's deck for this deal
+  bool deck_ready_ = false;         // the LAN client has the server's deck for this deal
   bool client_first_deck_ = false;  // the next deck is the first of the LAN client's session
-  int64_t lan_pause_until_ = -1;   // the LAN server's pause before its next deal
+  int64_t lan_pause_until_ = -1;    // the LAN server's pause before its next deal
   ButtonState main_button_;
   ButtonState end_button_;
 };

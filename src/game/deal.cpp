@@ -28,8 +28,8 @@ void ShuffleDeck(TDealState& state, Random& random) {
 }
 
 void DealCards(TDealState& state, TableRole role) {
-  const bool upper_gets_first =
-      role == TableRole::SinglePlayer || role == TableRole::LanServer || role == TableRole::TourSeat2;
+  const bool upper_gets_first = role == TableRole::SinglePlayer || role == TableRole::LanServer ||
+                                role == TableRole::TourSeat2;
   const int first_block_seat = upper_gets_first ? 1 : 2;
   state.ClearHands();
   for (int i = 1; i <= 13; ++i) {
@@ -97,7 +97,8 @@ void SetVulnerabilityAndFirstSeat(TDealState& state, TableRole role) {
   const int m = ((state.DealNo % 4) + 4) % 4;
   state.Vulnerability = kVulnerability[m];
   state.FirstSeat = kFirst[m];
-  if (role == TableRole::LanClient) state.FirstSeat = static_cast<uint8_t>(OtherSeat(state.FirstSeat));
+  if (role == TableRole::LanClient)
+    state.FirstSeat = static_cast<uint8_t>(OtherSeat(state.FirstSeat));
 }
 
 bool HoldsSuit(const TDealState& state, int seat, char suit) {

@@ -2,7 +2,9 @@
 
 namespace quorvex {
 
-bool IsNetworkRole(TableRole role) { return role != TableRole::SinglePlayer; }
+bool IsNetworkRole(TableRole role) {
+  return role != TableRole::SinglePlayer;
+}
 
 bool IsTournamentRole(TableRole role) {
   return role == TableRole::TourSeat1 || role == TableRole::TourSeat2;

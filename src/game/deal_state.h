@@ -68,6 +68,8 @@ struct TDealState {
   bool SeatVulnerable(TableRole role, int local_seat) const;
 };
 
-inline int OtherSeat(int seat) { return 3 - seat; }
+inline int OtherSeat(int seat) {
+  return 3 - seat;
+}
 
 }  // namespace quorvex

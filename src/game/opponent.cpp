@@ -14,6 +14,8 @@ int PlainOpponent::ChooseComputerCard(const TDealState& state) {
   return 1;
 }
 
-int PlainOpponent::ChooseComputerCall(const TDealState&, const AuctionTable&) { return 38; }
+int PlainOpponent::ChooseComputerCall(const TDealState&, const AuctionTable&) {
+  return 38;
+}
 
 }  // namespace quorvex

@@ -8,7 +8,9 @@ namespace quorvex {
 // xoshiro256** keeps the state small enough to live inline; seeds mix the entropy source
 // with the clock so two shuffles in the same clock tick still differ.
 namespace {
-uint64_t Rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+uint64_t Rotl(uint64_t x, int k) {
+  return (x << k) | (x >> (64 - k));
+}
 uint64_t SplitMix(uint64_t& x) {
   uint64_t z = (x += 0x9E3779B97F4A7C15ULL);
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
@@ -17,7 +19,9 @@ uint64_t SplitMix(uint64_t& x) {
 }
 }  // namespace
 
-SystemRandom::SystemRandom() { Reseed(); }
+SystemRandom::SystemRandom() {
+  Reseed();
+}
 
 void SystemRandom::Reseed() {
   std::random_device device;

@@ -59,7 +59,8 @@ class TableView {
   virtual void DrawNamePlate(int seat, const NamePlate& plate) = 0;
   virtual void DrawTrickPanel(int seat, const TrickPanel& panel) = 0;
   // The deal panel: the session's deal count, the contract when there is one, and the hint.
-  virtual void DrawDealPanel(int deal_count, const TDealState* contract, const std::string& hint) = 0;
+  virtual void DrawDealPanel(int deal_count, const TDealState* contract,
+                             const std::string& hint) = 0;
   virtual void DrawStock(int cards_left) = 0;
   // Clears the table centre: one seat's trick spot, or everything for seat 0.
   virtual void ClearTableCentre(int seat) = 0;

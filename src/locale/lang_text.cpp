@@ -26,11 +26,19 @@ constexpr std::array<const char*, static_cast<int>(Tx::Count_)> kEnglish = {
     "All datas for want of it will be lost!",
     "Expectation of the server...",
     "General score",
+    "Trade",
+    "WT",
+    "Points of a current Round",
+    "Numbers",
 };
 }  // namespace
 
-int CurrentLanguage() { return g_language; }
-void SetCurrentLanguage(int language) { g_language = language; }
+int CurrentLanguage() {
+  return g_language;
+}
+void SetCurrentLanguage(int language) {
+  g_language = language;
+}
 
 std::string Text(Tx text) {
   const int i = static_cast<int>(text);

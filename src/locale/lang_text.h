@@ -23,6 +23,10 @@ enum class Tx {
   AllDataLost,
   ExpectationOfServer,
   GeneralScore,
+  Trade,
+  NoTrumpLabel,
+  PointsOfRound,
+  Numbers,
   Count_
 };
 

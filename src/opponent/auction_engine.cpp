@@ -5,7 +5,9 @@
 namespace quorvex {
 
 namespace {
-int LanRoleDigit(TableRole role) { return role == TableRole::LanClient ? 2 : 1; }
+int LanRoleDigit(TableRole role) {
+  return role == TableRole::LanClient ? 2 : 1;
+}
 bool ClosesLocally(TableRole role) {
   return role == TableRole::SinglePlayer || role == TableRole::LanServer ||
          role == TableRole::TourSeat1;
@@ -26,7 +28,9 @@ AuctionOutcome AuctionEngine::RecordLocalCall(int code) {
   return RefreshAuction(true);
 }
 
-void AuctionEngine::PlaceUpperCall(int code) { table_.Place(SharedSeat(role_, 1), code); }
+void AuctionEngine::PlaceUpperCall(int code) {
+  table_.Place(SharedSeat(role_, 1), code);
+}
 
 const char* AuctionEngine::CallSound(int code) {
   if (code == kCallPass) return "WDiPass";
@@ -94,7 +98,8 @@ AuctionOutcome AuctionEngine::RefreshAuction(bool send) {
   }
   view_.UpdateBidding(table_, Buttons());
   if (last != 0) view_.PlayEffect(CallSound(last));
-  if (send && last != 0 && link_ && IsNetworkRole(role_)) link_->SendMessage(CallMessage(last, role_));
+  if (send && last != 0 && link_ && IsNetworkRole(role_))
+    link_->SendMessage(CallMessage(last, role_));
   return outcome;
 }
 

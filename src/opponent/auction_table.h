@@ -11,11 +11,17 @@ inline constexpr int kCallRedouble = 37;
 inline constexpr int kCallPass = 38;
 inline constexpr int kAuctionLines = 200;
 
-inline bool IsBid(int code) { return code >= 1 && code <= 35; }
+inline bool IsBid(int code) {
+  return code >= 1 && code <= 35;
+}
 // Denomination index 1 clubs .. 5 no trump of a bid.
-inline int BidDenomination(int code) { return code % 5 == 0 ? 5 : code % 5; }
+inline int BidDenomination(int code) {
+  return code % 5 == 0 ? 5 : code % 5;
+}
 // Tricks a bid needs, 7..13.
-inline int BidTricks(int code) { return (code - 1) / 5 + 7; }
+inline int BidTricks(int code) {
+  return (code - 1) / 5 + 7;
+}
 // Trump character of a denomination index: suit byte or '#'.
 char DenominationTrump(int denomination);
 

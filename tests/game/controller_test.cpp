@@ -1,0 +1,387 @@
+#include <gtest/gtest.h>
+
+#include "game/controller.h"
+#include "game/deal.h"
+#include "game/trick.h"
+#include "support/recording_view.h"
+
+namespace quorvex {
+namespace {
+
+using testing::FakeClock;
+using testing::RecordingLink;
+using testing::RecordingView;
+using testing::SeededRandom;
+
+// An opponent whose calls are scripted; it plays its first legal card.
+class ScriptedOpponent : public PlainOpponent {
+ public:
+  int ChooseComputerCall(const TDealState&, const AuctionTable&) override {
+    if (next_ < calls.size()) return calls[next_++];
+    return kCallPass;
+  }
+  void NewDeal() override { next_ = 0; }
+  std::vector<int> calls;
+
+ private:
+  size_t next_ = 0;
+};
+
+class ControllerTest : public ::testing::Test {
+ protected:
+  ControllerTest() : controller(view, opponent, random, clock, hooks) {}
+
+  void Start(int deals_played = 0) {
+    controller.StartSession(TableRole::SinglePlayer, SessionPlayer{"Ann   ", deals_played, 100},
+                            "");
+  }
+
+  // The player's first legal card.
+  int FirstLegalLower() const {
+    for (int i = 1; i <= kHandSlots; ++i)
+      if (controller.CanPlayLowerCard(i)) return i;
+    return 0;
+  }
+
+  // Plays one trick to the table: the player clicks, the computer moves on timer ticks.
+  void PlayTrick() {
+    for (int guard = 0; guard < 4 && controller.State().Phase != PhaseTrickDone; ++guard) {
+      if (controller.State().Phase == PhaseSeat2) {
+        ASSERT_TRUE(controller.OnLowerHandClick(FirstLegalLower()));
+      } else {
+        controller.OnTimerTick();
+      }
+    }
+    ASSERT_EQ(controller.State().Phase, PhaseTrickDone);
+    ASSERT_TRUE(view.main.enabled);
+  }
+
+  void PlayDrawPhase() {
+    controller.OnMainButton();  // "To Begin of Round"
+    for (int trick = 1; trick <= 13; ++trick) {
+      PlayTrick();
+      EXPECT_EQ(controller.State().Tricks[1] + controller.State().Tricks[2], 0);
+      controller.OnMainButton();  // collect
+      if (trick < 13) {
+        EXPECT_EQ(controller.State().HandCount[1], 13);
+        EXPECT_EQ(controller.State().HandCount[2], 13);
+      }
+    }
+  }
+
+  // The auction: the player's calls in order, the computer's from its script.
+  void Bid(std::vector<int> player_calls) {
+    size_t next = 0;
+    for (int guard = 0; guard < 40 && !controller.Auction().Closed(); ++guard) {
+      if (controller.State().Phase == PhaseBidSeat2) {
+        controller.OnLocalCall(next < player_calls.size() ? player_calls[next++] : kCallPass);
+      } else {
+        controller.OnTimerTick();
+      }
+    }
+    ASSERT_TRUE(controller.Auction().Closed());
+    ASSERT_TRUE(view.buttons.ok);
+    controller.OnBiddingOk();
+  }
+
+  void PlayContract() {
+    for (int trick = 14; trick <= 26; ++trick) {
+      PlayTrick();
+      controller.OnMainButton();
+    }
+  }
+
+  RecordingView view;
+  ScriptedOpponent opponent;
+  SeededRandom random{2024};
+  FakeClock clock;
+  SessionHooks hooks;
+  GameController controller;
+};
+
+TEST_F(ControllerTest, StartShowsTheDealAndWaitsForTheButton) {
+  Start(6);
+  const TDealState& s = controller.State();
+  EXPECT_EQ(view.screen, Screen::Table);
+  EXPECT_EQ(s.DealNo, 7);
+  EXPECT_EQ(controller.SessionDeals(), 1);
+  EXPECT_EQ(s.Vulnerability, 1);  // 7 mod 4 = 3
+  EXPECT_EQ(s.FirstSeat, 2);
+  EXPECT_EQ(s.Phase, 2);
+  EXPECT_EQ(s.PlayState, 1);
+  EXPECT_EQ(view.main.caption, "To Begin of Round");
+  EXPECT_TRUE(view.main.enabled);
+  EXPECT_FALSE(view.end.enabled);
+  EXPECT_EQ(view.end.caption, "Exit to menu");
+  EXPECT_FALSE(view.timer_running);
+  EXPECT_FALSE(view.hand_face_up[1]);
+  EXPECT_TRUE(view.hand_face_up[2]);
+  EXPECT_EQ(view.stock, 26);
+  EXPECT_EQ(view.hint, "Game: 7 / 20");
+  EXPECT_EQ(view.plate[1].name, "PC");
+  EXPECT_EQ(view.plate[2].name, "Ann");
+  EXPECT_EQ(view.plate[2].star, PlateStar::FirstPlayer);
+  EXPECT_TRUE(view.plate[1].north);
+  EXPECT_TRUE(view.Played("WTasoKo"));
+
+  // Cards cannot be played before the button.
+  EXPECT_FALSE(controller.OnLowerHandClick(1));
+  controller.OnMainButton();
+  EXPECT_EQ(controller.State().PlayState, 2);
+  EXPECT_EQ(view.main.caption, "OK");
+  EXPECT_FALSE(view.main.enabled);
+  EXPECT_TRUE(view.timer_running);
+  EXPECT_EQ(view.timer_interval, 200);
+}
+
+TEST_F(ControllerTest, ComputerLeadsOnTheNextTick) {
+  Start(1);  // deal 2: the computer starts
+  controller.OnMainButton();
+  EXPECT_EQ(controller.State().Phase, PhaseSeat1);
+  controller.OnTimerTick();
+  EXPECT_EQ(controller.State().Phase, PhaseSeat2);
+  EXPECT_EQ(controller.State().TrickSlot, 2);
+  EXPECT_EQ(controller.State().HandCount[1], 12);
+}
+
+TEST_F(ControllerTest, RevokeIsRefusedWithASound) {
+  Start(1);
+  controller.OnMainButton();
+  controller.OnTimerTick();
+  const TDealState& s = controller.State();
+  int revoke = 0;
+  for (int i = 1; i <= kHandSlots && !revoke; ++i)
+    if (MustFollowSuit(s, i)) revoke = i;
+  if (revoke == 0) GTEST_SKIP() << "this deal gives the player every suit led";
+  const TDealState before = s;
+  EXPECT_FALSE(controller.OnLowerHandClick(revoke));
+  EXPECT_TRUE(view.Played("WWrongs"));
+  EXPECT_EQ(s.HandCount[2], before.HandCount[2]);
+  EXPECT_EQ(s.TrickSlot, 2);
+}
+
+TEST_F(ControllerTest, WholeDealFromDrawToScore) {
+  opponent.calls = {kCallPass};
+  Start();
+  PlayDrawPhase();
+  const TDealState& s = controller.State();
+  // The stock is spent: both hold 13 cards and the first player calls first.
+  EXPECT_EQ(s.StockNext, 53);
+  EXPECT_EQ(s.HandsSaved, 1);
+  EXPECT_EQ(s.Phase, 10 + s.FirstSeat);
+  EXPECT_EQ(s.PlayedNext, 27);
+  EXPECT_TRUE(view.bidding_open);
+  EXPECT_TRUE(view.Played("WKoloNo"));
+  EXPECT_EQ(view.stock, 0);
+
+  Bid({16});  // four clubs; the computer passes
+  EXPECT_FALSE(view.bidding_open);
+  EXPECT_EQ(s.ContractCode, 16);
+  EXPECT_EQ(s.Declarer, 2);
+  EXPECT_EQ(s.TricksNeeded, 10);
+  EXPECT_EQ(s.Trump, kClubs);
+  EXPECT_EQ(s.Doubling, 0);
+  EXPECT_EQ(s.Phase, 3 - s.FirstSeat);  // the seat that did not start leads
+  EXPECT_EQ(s.Leader, 3 - s.FirstSeat);
+  EXPECT_TRUE(view.has_contract);
+  EXPECT_EQ(view.plate[2].star, PlateStar::Declarer);
+  EXPECT_EQ(view.plate[1].star, PlateStar::Defender);
+
+  PlayContract();
+  EXPECT_EQ(s.Phase, PhaseDealOver);
+  EXPECT_EQ(s.Tricks[1] + s.Tricks[2], 13);
+  ASSERT_EQ(view.results.size(), 1u);
+  const DealScore& score = view.results[0];
+  EXPECT_EQ(score.receiver, s.Tricks[2] >= 10 ? 2 : 1);
+  EXPECT_EQ(s.MatchScore[score.receiver], score.points);
+  EXPECT_EQ(controller.Balance(), score.favours_seat2 ? score.points : -score.points);
+  EXPECT_EQ(controller.TotalScore(), 100 + controller.Balance());
+  EXPECT_EQ(view.panel[score.receiver].second, score.points);
+  EXPECT_EQ(view.panel[3 - score.receiver].second, 0);
+  EXPECT_TRUE(view.Played(score.favours_seat2 ? "WKoGutX" : "WKoBadX"));
+  // The computer's cards are shown as they were when the play began.
+  EXPECT_EQ(s.HandCount[1], 13);
+  EXPECT_TRUE(view.hand_face_up[1]);
+  EXPECT_EQ(view.main.caption, "Next game");
+  EXPECT_TRUE(view.main.enabled);
+  EXPECT_TRUE(view.end.enabled);
+
+  controller.OnMainButton();
+  EXPECT_EQ(s.DealNo, 2);
+  EXPECT_EQ(controller.SessionDeals(), 2);
+  EXPECT_EQ(s.PlayState, 1);
+  EXPECT_EQ(s.ContractCode, 0);
+  EXPECT_EQ(s.Trump, kNoSuit);
+  EXPECT_EQ(view.main.caption, "To Begin of Round");
+  EXPECT_EQ(controller.Balance(), score.favours_seat2 ? score.points : -score.points);
+}
+
+TEST_F(ControllerTest, ComputerDeclaresAfterTheDoubleAndRedouble) {
+  Start(1);                             // the computer starts and calls first
+  opponent.calls = {5, kCallRedouble};  // one no trump, then redouble the player's double
+  PlayDrawPhase();
+  EXPECT_EQ(controller.State().Phase, PhaseBidSeat1);
+  Bid({kCallDouble, kCallPass});
+  const TDealState& s = controller.State();
+  EXPECT_EQ(s.ContractCode, 5);
+  EXPECT_EQ(s.Declarer, 1);
+  EXPECT_EQ(s.Doubling, 2);
+  EXPECT_EQ(s.Phase, 2);  // the player leads
+  PlayContract();
+  EXPECT_EQ(view.results.size(), 1u);
+}
+
+TEST_F(ControllerTest, PassedOutDealIsNotScored) {
+  opponent.calls = {kCallPass};
+  Start();
+  PlayDrawPhase();
+  controller.OnLocalCall(kCallPass);  // the opening pass keeps the auction open
+  EXPECT_FALSE(controller.Auction().Closed());
+  controller.OnTimerTick();  // the computer's reply pass ends it
+  ASSERT_TRUE(controller.Auction().Closed());
+  EXPECT_TRUE(view.buttons.ok);
+  controller.OnBiddingOk();
+  const TDealState& s = controller.State();
+  EXPECT_EQ(s.Phase, PhaseDealOver);
+  EXPECT_EQ(s.ContractCode, 0);
+  EXPECT_TRUE(view.results.empty());
+  EXPECT_EQ(s.MatchScore[1] + s.MatchScore[2], 0);
+  EXPECT_EQ(view.main.caption, "Next game");
+  EXPECT_TRUE(view.main.enabled);
+  controller.OnMainButton();
+  EXPECT_EQ(s.DealNo, 2);
+  EXPECT_EQ(s.PlayState, 1);
+}
+
+TEST_F(ControllerTest, TwentiethDealLeavesOnlyTheEndButton) {
+  opponent.calls = {kCallPass};
+  Start(19);
+  PlayDrawPhase();
+  Bid({kCallPass});
+  EXPECT_EQ(controller.State().DealNo, 20);
+  EXPECT_FALSE(view.main.enabled);
+  EXPECT_TRUE(view.end.enabled);
+  controller.OnMainButton();  // disabled: nothing happens
+  EXPECT_EQ(controller.State().DealNo, 20);
+}
+
+class CountingHooks : public SessionHooks {
+ public:
+  void SavePlayerRecord() override { ++saves; }
+  void EndSession(int32_t b, int d) override {
+    balance = b;
+    deals = d;
+  }
+  int saves = 0;
+  int32_t balance = -1;
+  int deals = -1;
+};
+
+TEST(ControllerSession, EndButtonEndsTheSessionWithItsBalance) {
+  RecordingView view;
+  ScriptedOpponent opponent;
+  SeededRandom random(5);
+  FakeClock clock;
+  CountingHooks hooks;
+  GameController controller(view, opponent, random, clock, hooks);
+  controller.StartSession(TableRole::SinglePlayer, SessionPlayer{"Bob", 0, 0}, "");
+  controller.OnEndButton();  // not allowed during a deal
+  EXPECT_EQ(hooks.deals, -1);
+  controller.MutableState().MatchScore = {0, 30, 500};
+  controller.MutableState().Phase = PhaseDealOver;
+  // Leaving through the menu asks first and keeps the record.
+  view.answer = false;
+  EXPECT_FALSE(controller.ExitToMenu());
+  EXPECT_EQ(view.screen, Screen::Table);
+  view.answer = true;
+  EXPECT_TRUE(controller.ExitToMenu());
+  EXPECT_EQ(hooks.saves, 1);
+  EXPECT_EQ(view.screen, Screen::Menu);
+  EXPECT_EQ(view.timer_interval, 20);
+  EXPECT_EQ(view.questions.back(),
+            "You want to leave in the main menu?\n\rAll datas for want of it will be lost!");
+  EXPECT_TRUE(controller.OnCloseRequest());  // no session: closes without asking
+  EXPECT_EQ(view.questions.size(), 2u);
+}
+
+TEST(ControllerLan, ServerSendsTheDeckAndLeadsThePace) {
+  RecordingView view;
+  PlainOpponent opponent;
+  SeededRandom random(9);
+  FakeClock clock;
+  SessionHooks hooks;
+  RecordingLink link;
+  GameController controller(view, opponent, random, clock, hooks);
+  controller.SetPeerLink(&link);
+  controller.StartSession(TableRole::LanServer, SessionPlayer{"Server", 0, 0}, "Client   ");
+  ASSERT_EQ(link.sent.size(), 1u);
+  const std::string& deck = link.sent[0];
+  ASSERT_EQ(deck.size(), 209u);
+  EXPECT_EQ(deck[0], 'b');
+  EXPECT_EQ(deck.substr(1, 2), controller.State().Deck[1].Code());
+  EXPECT_EQ(deck.substr(105, 2), (controller.State().DeckRank[1] < 10 ? "0" : "") +
+                                     std::to_string(controller.State().DeckRank[1]));
+  EXPECT_EQ(view.plate[1].name, "Client");
+  controller.OnMainButton();
+  EXPECT_EQ(link.sent.back(), "hbegin");
+  // Deal 1: the server's player leads; the fifth card goes out as "hhod05" and the role digit.
+  controller.OnLowerHandClick(5);
+  EXPECT_EQ(link.sent.back(), "hhod051");
+  // The peer's reply arrives as a move of seat 1.
+  controller.OnPeerCard(1);
+  EXPECT_EQ(controller.State().Phase, PhaseTrickDone);
+  controller.OnMainButton();
+  EXPECT_EQ(link.sent.back(), "hslits");
+  EXPECT_EQ(controller.State().StockNext, 29);
+}
+
+TEST(ControllerLan, ClientWaitsForTheDeckAndNeverPacesTheGame) {
+  RecordingView view;
+  PlainOpponent opponent;
+  SeededRandom random(9);
+  FakeClock clock;
+  SessionHooks hooks;
+  RecordingLink link;
+  GameController controller(view, opponent, random, clock, hooks);
+  controller.SetPeerLink(&link);
+  controller.StartSession(TableRole::LanClient, SessionPlayer{"Client", 4, 0}, "Server");
+  EXPECT_EQ(view.wait_text, "Expectation of the server...");
+  EXPECT_FALSE(controller.TableActive());
+  EXPECT_EQ(controller.State().DealNo, 5);  // counted when the session started
+  EXPECT_TRUE(link.sent.empty());           // the client never shuffles or sends a deck
+
+  // The deck arrives: the network layer deals it and starts the deal without counting again.
+  TDealState& s = controller.MutableState();
+  for (int i = 1; i <= 52; ++i) {
+    s.Deck[i] = DeckCard(i);
+    s.DeckRank[i] = RankValue(s.Deck[i]);
+  }
+  DealCards(s, TableRole::LanClient);
+  controller.SetDeckReceived();
+  controller.StartDeal(true);
+  EXPECT_TRUE(controller.TableActive());
+  EXPECT_EQ(s.DealNo, 5);
+  EXPECT_EQ(controller.SessionDeals(), 1);
+  EXPECT_EQ(s.FirstSeat, 1);  // deal 5: the server's player starts, seen from the client
+  EXPECT_EQ(view.plate[1].north, false);
+  EXPECT_FALSE(view.main.enabled);
+  controller.OnMainButton();
+  EXPECT_EQ(s.PlayState, 1);  // the client waits for "hbegin"
+  controller.OnPeerBegin();
+  EXPECT_EQ(s.PlayState, 2);
+  EXPECT_EQ(view.main.caption, "Ok");
+  // The server's player leads; the client's reply completes the trick but only "hslits" collects.
+  controller.OnPeerCard(3);
+  controller.OnLowerHandClick(1);
+  EXPECT_EQ(link.sent.back(), "hhod012");
+  EXPECT_EQ(s.Phase, PhaseTrickDone);
+  EXPECT_FALSE(view.main.enabled);
+  controller.OnMainButton();
+  EXPECT_EQ(s.Phase, PhaseTrickDone);
+  controller.OnPeerCollect();
+  EXPECT_EQ(s.TrickNo, 2);
+  EXPECT_EQ(s.StockNext, 29);
+}
+
+}  // namespace
+}  // namespace quorvex
