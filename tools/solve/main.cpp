@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "call_lines.h"
 #include "opponent/search_text.h"
 #include "search_line.h"
 
@@ -17,9 +18,10 @@ struct LineKind {
   LineHandler run;
 };
 constexpr LineKind kLineKinds[] = {
-    {"c", quorvex::solve::RunSearchLine}, {"d", quorvex::solve::RunSearchLine},
-    {"h", quorvex::solve::RunSearchLine}, {"s", quorvex::solve::RunSearchLine},
-    {"n", quorvex::solve::RunSearchLine},
+    {"c", quorvex::solve::RunSearchLine},  {"d", quorvex::solve::RunSearchLine},
+    {"h", quorvex::solve::RunSearchLine},  {"s", quorvex::solve::RunSearchLine},
+    {"n", quorvex::solve::RunSearchLine},  {"forecast", quorvex::solve::RunForecastLine},
+    {"call", quorvex::solve::RunCallLine},
 };
 
 constexpr const char* kHelp =
@@ -44,7 +46,26 @@ constexpr const char* kHelp =
     "\n"
     "  Example: n 1 1 1 Ah,Kh,2c Qh,Jh,3c -\n"
     "\n"
-    "The forecast and call lines of the computer's bidding are not available yet.\n"
+    "The computer's bidding, the computer being seat 1 of a game against it:\n"
+    "  forecast <first> <computer> <human>\n"
+    "  -> FD1 DF1 FD2 DF2 FD3 DF3 FD4 DF4 FD5 DF5\n"
+    "  call <vul> <first> <computer> <human> <calls>\n"
+    "  -> <call code> <initial tricks> <initial result>\n"
+    "\n"
+    "  first   1 when the computer moved first in the deal, else 2\n"
+    "  vul     vulnerability: 0 none, 1 the computer, 2 the human, 3 both\n"
+    "  computer, human: the two hands as above, sorted by the game before searching\n"
+    "  calls   the auction so far in time order, first seat's call first: call codes\n"
+    "          (1..35 bids, 36 double, 37 redouble, 38 pass) separated by commas, - for none\n"
+    "\n"
+    "  FDd and DFd are the computer's and the human's tricks with the computer declaring\n"
+    "  in denomination d (clubs, diamonds, hearts, spades, no trump). The call line gives\n"
+    "  the computer's call now and the initial trick and result forecasts it leaves for\n"
+    "  the play; '-' for both when the call leaves them as they were. A line where it is\n"
+    "  not the computer's turn, or with an illegal auction, is an error.\n"
+    "\n"
+    "  Example: call 0 1 Ah,Kh,2c Qh,Jh,3c -\n"
+    "\n"
     "A line that cannot be read gets 'error: <reason>' and the next line is read.\n";
 
 std::string Answer(const std::string& line) {
