@@ -1,0 +1,30 @@
+// Builds the program's objects and wires them together.
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "game/controller.h"
+#include "game/opponent.h"
+#include "game/platform.h"
+#include "ui/elapsed_clock.h"
+#include "ui/main_window.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+  quorvex::MainWindow window;
+  quorvex::SystemRandom random;
+  quorvex::ElapsedClock clock;
+  // Seat 1's player: the computer opponent takes this place.
+  quorvex::PlainOpponent opponent;
+  quorvex::SessionHooks hooks;
+  quorvex::GameController controller(window, opponent, random, clock, hooks);
+  window.SetController(&controller);
+
+  // The club file will supply the player; until then a newcomer plays.
+  window.SetPlayer(quorvex::SessionPlayer{"Player", 0, 0});
+  window.show();
+  const int code = app.exec();
+  window.SetController(nullptr);
+  return code;
+}

@@ -1,0 +1,131 @@
+// The game's one window: the title, the main menu and the card table. It shows what the
+// controller asks through TableView and turns clicks, keys and timer ticks into controller calls.
+#pragma once
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "game/controller.h"
+#include "game/table_view.h"
+#include "ui/card_painter.h"
+#include "ui/table_model.h"
+#include "ui/table_painter.h"
+#include "ui/title_painter.h"
+
+class QAction;
+class QMenu;
+class QPushButton;
+
+namespace quorvex {
+
+class TFormTorg;
+
+class MainWindow : public QWidget, public TableView {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  void SetController(GameController* controller) { controller_ = controller; }
+  // Who plays when a game is started from the menu.
+  void SetPlayer(const SessionPlayer& player);
+
+  // TableView
+  void ShowScreen(Screen screen) override;
+  void DrawHand(const TDealState& state, int seat, bool face_up) override;
+  void DrawNamePlate(int seat, const NamePlate& plate) override;
+  void DrawTrickPanel(int seat, const TrickPanel& panel) override;
+  void DrawDealPanel(int deal_count, const TDealState* contract, const std::string& hint) override;
+  void DrawStock(int cards_left) override;
+  void ClearTableCentre(int seat) override;
+  void DrawTrickCard(int seat, const TCard& card) override;
+  void ShowResult(const DealScore& score) override;
+  void ShowWaitText(const std::string& text) override;
+  void SetMainButton(const ButtonState& state) override;
+  void SetEndButton(const ButtonState& state) override;
+  void SetMainTimer(int interval_ms, bool running) override;
+  void OpenBidding() override;
+  void UpdateBidding(const AuctionTable& table, const BiddingButtons& buttons) override;
+  void CloseBidding() override;
+  void PlayEffect(const std::string& name) override;
+  bool AskYesNo(const std::string& text) override;
+  void SetBusy(bool busy) override;
+  void SetForecastMode(bool on) override;
+  void ShowForecastLine(const std::string& line) override;
+  void DrawForecastProgress(int percent) override;
+
+  // Answers AskYesNo instead of a message box (tests run without a modal loop).
+  void SetAskHandler(std::function<bool(const std::string&)> handler) {
+    ask_handler_ = std::move(handler);
+  }
+
+  // What is on show, for tests and tools.
+  Screen CurrentScreen() const { return screen_; }
+  const TableModel& Model() const { return model_; }
+  // Hand index 1..n of the lower-hand card under a point of the client area, 0 for none.
+  int LowerCardAt(QPoint pos) const;
+  QPushButton* MainButton() const { return main_button_; }
+  QPushButton* EndButton() const { return end_button_; }
+  QPushButton* PlayButton() const { return play_button_; }
+  QPushButton* ExitButton() const { return exit_button_; }
+  TFormTorg* BiddingDialog() const;
+  QMenu* PopupMenu() const { return popup_; }
+  QAction* ExitToMenuAction() const { return exit_action_; }
+  QAction* GeneralScoreAction() const { return score_action_; }
+  const QTimer& MainTimer() const { return timer_; }
+  static QString BaseTitle();
+
+ public slots:
+  // One tick of the main timer: the title's animation and the computer's moves.
+  void OnMainTimer();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildButtons();
+  void BuildPopupMenu();
+  void StartGame();
+  void UpdateCursor(QPoint pos);
+  void ShowTitleOrMenuWidgets();
+  bool OverHandsOrCentre(QPoint pos) const;
+  QString ToolTipAt(QPoint pos) const;
+  void Dirty(const QRect& rect);
+
+  GameController* controller_ = nullptr;
+  SessionPlayer player_;
+  Screen screen_ = Screen::Title;
+  int frame_ = 0;
+  TableModel model_;
+  CardPainter cards_;
+  TablePainter table_painter_;
+  TitlePainter title_painter_;
+
+  QTimer timer_;
+  QPushButton* main_button_ = nullptr;
+  QPushButton* end_button_ = nullptr;
+  QPushButton* play_button_ = nullptr;
+  QPushButton* exit_button_ = nullptr;
+  QMenu* popup_ = nullptr;
+  QAction* exit_action_ = nullptr;
+  QAction* score_action_ = nullptr;
+  QPointer<TFormTorg> bidding_;
+  std::function<bool(const std::string&)> ask_handler_;
+  bool busy_ = false;
+  bool forecast_mode_ = false;
+  bool centred_ = false;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,113 @@
+#include "ui/title_painter.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+#include "ui/suit_symbol.h"
+
+namespace quorvex {
+
+namespace {
+constexpr int kTitleSuitTop = 178;
+constexpr int kMenuSuitTop = 112;
+constexpr int kSuitSize = 26;
+constexpr int kSuitStep = 40;
+constexpr QRect kClickRect{180, 440, 400, 30};
+}  // namespace
+
+QRect TitlePainter::AnimatedRect(Screen screen) {
+  const int top = screen == Screen::Title ? kTitleSuitTop : kMenuSuitTop;
+  QRect suits(380 - 2 * kSuitStep, top - 6, 4 * kSuitStep, kSuitSize + 12);
+  return screen == Screen::Title ? suits.united(kClickRect) : suits;
+}
+
+void TitlePainter::PaintLogo(QPainter& p, const QRect& area, int pixels) const {
+  QFont font(QStringLiteral("DejaVu Serif"));
+  font.setPixelSize(pixels);
+  font.setBold(true);
+  font.setItalic(true);
+  QPainterPath text;
+  const QString name = QStringLiteral("Quorvex");
+  const int width = QFontMetrics(font).horizontalAdvance(name);
+  text.addText(area.center().x() - width / 2.0, area.bottom() - pixels * 0.25, font, name);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 110));
+  p.drawPath(text.translated(3, 4));
+  QLinearGradient gold(0, area.top(), 0, area.bottom());
+  gold.setColorAt(0, QColor(255, 236, 150));
+  gold.setColorAt(0.55, QColor(226, 170, 40));
+  gold.setColorAt(1, QColor(170, 110, 10));
+  p.setPen(QPen(QColor(90, 56, 0), 1.5));
+  p.setBrush(gold);
+  p.drawPath(text);
+}
+
+void TitlePainter::PaintSuitRow(QPainter& p, int top, int frame) const {
+  const int order[] = {3, 0, 1, 2};  // spades, hearts, diamonds, clubs
+  for (int i = 0; i < 4; ++i) {
+    const double bob = 4.0 * std::sin(frame * 0.08 + i * 0.9);
+    const QRectF box(380 - 2 * kSuitStep + i * kSuitStep + (kSuitStep - kSuitSize) / 2.0, top + bob,
+                     kSuitSize, kSuitSize);
+    const int suit = order[i];
+    DrawSuit(p, suit, box.translated(1.5, 2), QColor(0, 0, 0, 90));
+    DrawSuit(p, suit, box, IsRedSuit(suit) ? QColor(236, 60, 60) : QColor(250, 248, 240));
+  }
+}
+
+void TitlePainter::PaintFan(QPainter& p, QPoint pivot, double scale) const {
+  const TCard fan[] = {{RankByte(9), kSpades},
+                       {RankByte(10), kDiamonds},
+                       {RankByte(11), kClubs},
+                       {RankByte(12), kHearts},
+                       {RankByte(13), kSpades}};
+  p.save();
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.setRenderHint(QPainter::Antialiasing);
+  for (int i = 0; i < 5; ++i) {
+    p.save();
+    p.translate(pivot);
+    p.rotate((i - 2) * 13.0);
+    p.scale(scale, scale);
+    const QPixmap& face = cards_.Face(fan[i]);
+    const QPointF at(-face.width() / 2.0, -150);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawRoundedRect(QRectF(at + QPointF(2, 2), QSizeF(face.size())), 5, 5);
+    p.drawPixmap(at, face);
+    p.restore();
+  }
+  p.restore();
+}
+
+void TitlePainter::Paint(QPainter& p, Screen screen, int frame, const QString& footer) const {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  if (screen == Screen::Title) {
+    PaintLogo(p, QRect(0, 50, 760, 110), 96);
+    PaintSuitRow(p, kTitleSuitTop, frame);
+    PaintFan(p, QPoint(380, 420), 1.15);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(15);
+    font.setItalic(true);
+    p.setFont(font);
+    const int alpha = 150 + static_cast<int>(100 * std::sin(frame * 0.06));
+    p.setPen(QColor(255, 255, 255, alpha));
+    p.drawText(kClickRect, Qt::AlignCenter, footer);
+  } else {
+    PaintLogo(p, QRect(0, 14, 760, 88), 72);
+    PaintSuitRow(p, kMenuSuitTop, frame);
+    PaintFan(p, QPoint(380, 330), 0.9);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(14);
+    p.setFont(font);
+    p.setPen(QColor(235, 240, 230));
+    p.drawText(QRect(0, 460, 760, 24), Qt::AlignCenter, footer);
+  }
+  p.restore();
+}
+
+}  // namespace quorvex

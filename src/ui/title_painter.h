@@ -1,0 +1,32 @@
+// The title picture and the main menu's backdrop: the game's name, a fan of cards and a row of
+// suits that bob while the 20 ms timer runs.
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include "game/table_view.h"
+#include "ui/card_painter.h"
+
+class QPainter;
+
+namespace quorvex {
+
+class TitlePainter {
+ public:
+  explicit TitlePainter(const CardPainter& cards) : cards_(cards) {}
+
+  // Paints over the felt; frame counts the animation ticks.
+  void Paint(QPainter& painter, Screen screen, int frame, const QString& footer) const;
+  // The part of the picture that changes from one frame to the next.
+  static QRect AnimatedRect(Screen screen);
+
+ private:
+  void PaintLogo(QPainter& painter, const QRect& area, int pixels) const;
+  void PaintSuitRow(QPainter& painter, int top, int frame) const;
+  void PaintFan(QPainter& painter, QPoint pivot, double scale) const;
+
+  const CardPainter& cards_;
+};
+
+}  // namespace quorvex
