@@ -31,6 +31,14 @@ void SetCaptionColor(QPushButton* button, const QColor& color) {
   palette.setColor(QPalette::Inactive, QPalette::ButtonText, color);
   button->setPalette(palette);
 }
+// Enter must never make a call by itself, so no button is the dialog's default.
+QPushButton* MakeButton(QWidget* parent, const QRect& rect, const QString& text) {
+  auto* button = new QPushButton(text, parent);
+  button->setGeometry(rect);
+  button->setFont(CaptionFont());
+  button->setAutoDefault(false);
+  return button;
+}
 }  // namespace
 
 TFormTorg::TFormTorg(GameController& controller, QWidget* parent)
@@ -43,21 +51,15 @@ TFormTorg::TFormTorg(GameController& controller, QWidget* parent)
 
   for (int code = 1; code <= 35; ++code) BuildBidButton(code);
 
-  double_ = new QPushButton(Qs(Tx::Double), this);
-  double_->setGeometry(0, 245, 150, 35);
-  double_->setFont(CaptionFont());
+  double_ = MakeButton(this, QRect(0, 245, 150, 35), Qs(Tx::Double));
   SetCaptionColor(double_, QColor(128, 0, 128));
   connect(double_, &QPushButton::clicked, this, &TFormTorg::DoubleClicked);
 
-  pass_ = new QPushButton(Qs(Tx::Pass), this);
-  pass_->setGeometry(149, 246, 150, 35);
-  pass_->setFont(CaptionFont());
+  pass_ = MakeButton(this, QRect(149, 246, 150, 35), Qs(Tx::Pass));
   SetCaptionColor(pass_, QColor(0, 128, 128));
   connect(pass_, &QPushButton::clicked, this, [this] { controller_.OnLocalCall(kCallPass); });
 
-  ok_ = new QPushButton(QStringLiteral("OK"), this);
-  ok_->setGeometry(300, 245, 110, 35);
-  ok_->setFont(CaptionFont());
+  ok_ = MakeButton(this, QRect(300, 245, 110, 35), QStringLiteral("OK"));
   connect(ok_, &QPushButton::clicked, this, [this] { controller_.OnBiddingOk(); });
 
   auto* panel = new QFrame(this);
@@ -78,9 +80,7 @@ void TFormTorg::BuildBidButton(int code) {
   const int level = BidTricks(code) - 6;
   const int denomination = BidDenomination(code);  // 1 clubs .. 5 no trump
   static const int kSuits[] = {2, 1, 0, 3};
-  auto* button = new QPushButton(this);
-  button->setGeometry((denomination - 1) * 60, (level - 1) * 35, 60, 35);
-  button->setFont(CaptionFont());
+  auto* button = MakeButton(this, QRect((denomination - 1) * 60, (level - 1) * 35, 60, 35), {});
   button->setFocusPolicy(Qt::NoFocus);
   if (denomination == 5) {
     button->setText(QString::number(level) + QLatin1Char(' ') + Qs(Tx::NoTrumpLabel));

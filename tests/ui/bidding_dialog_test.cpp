@@ -76,6 +76,7 @@ TEST_F(WindowTest, BiddingDialogShowsExactlyTheLegalCalls) {
   EXPECT_EQ(deal.doubling, 2);
   EXPECT_EQ(window.Model().plates[2].star, PlateStar::Declarer);
   EXPECT_EQ(window.Model().plates[1].star, PlateStar::Defender);
+  SaveShot("contract_redoubled");
 }
 
 TEST(CallTableView, LongAuctionShowsItsLastSixLines) {
