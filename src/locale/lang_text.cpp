@@ -30,6 +30,7 @@ constexpr std::array<const char*, static_cast<int>(Tx::Count_)> kEnglish = {
     "WT",
     "Points of a current Round",
     "Numbers",
+    "Can`t save options!",
 };
 }  // namespace
 

@@ -27,6 +27,7 @@ enum class Tx {
   NoTrumpLabel,
   PointsOfRound,
   Numbers,
+  CantSaveOptions,
   Count_
 };
 
