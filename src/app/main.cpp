@@ -3,8 +3,8 @@
 #include <QStyleFactory>
 
 #include "game/controller.h"
-#include "game/opponent.h"
 #include "game/platform.h"
+#include "opponent/computer_opponent.h"
 #include "ui/elapsed_clock.h"
 #include "ui/main_window.h"
 
@@ -15,8 +15,8 @@ int main(int argc, char* argv[]) {
   quorvex::MainWindow window;
   quorvex::SystemRandom random;
   quorvex::ElapsedClock clock;
-  // Seat 1's player: the computer opponent takes this place.
-  quorvex::PlainOpponent opponent;
+  // Seat 1's player: bids and plays from the full-information trick search.
+  quorvex::ComputerOpponent opponent(window);
   quorvex::SessionHooks hooks;
   quorvex::GameController controller(window, opponent, random, clock, hooks);
   window.SetController(&controller);
