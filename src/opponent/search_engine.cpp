@@ -7,6 +7,9 @@ namespace quorvex::search_detail {
 
 namespace {
 
+// Leading positions with at most this many cards each are always searched for their exact value.
+constexpr int kFullWindowCards = 5;
+
 // Sorts the first n entries of order by descending score (stable, small n).
 void SortByScore(int* order, int* score, int n) {
   for (int i = 1; i < n; ++i) {
@@ -138,6 +141,13 @@ SearchEngine::Range SearchEngine::Lead(int leader, int alpha, int beta) {
       return Range{e->declarer, e->declarer};
   }
 
+  // Small positions are met again and again through transpositions, each time with another
+  // window. Searching them with the full window makes the result exact, so it is cached once and
+  // never searched again; a narrow window would mostly give a bound, which cannot be cached.
+  if (cacheable && total <= kFullWindowCards) {
+    alpha = -1;
+    beta = total + 1;
+  }
   uint16_t valued = 0;
   const uint16_t moves = board_.LeadMoves(leader, prune_, valued);
   int order[13];
