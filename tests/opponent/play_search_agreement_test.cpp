@@ -93,25 +93,40 @@ TEST(PlaySearchAgreement, RandomPositionsUpToEightCardsWithEveryFlag) {
   }
 }
 
-// The bidding forecast: five denominations from thirteen cards each, either hand leading.
-TEST(PlaySearchAgreement, FullDealForecasts) {
+// Whole deals as the game searches them: the bidding forecast (five denominations, hands in the
+// order of the auction), then the first card of the contract, leading or following, with the
+// trump suit sorted last.
+TEST(PlaySearchAgreement, FullDeals) {
   SearchCache cache;
   ReferenceSearch reference;
   for (uint64_t seed : {11u, 12u, 13u}) {
     std::vector<TCard> first;
     std::vector<TCard> second;
     DealTwoHands(seed, first, second);
+    SearchPosition p;
+    p.role = seed % 2 == 0 ? 1 : 2;
+    p.use_pruning = true;
+    p.use_cache = true;
     for (char trump : kTrumps) {
-      SearchPosition p;
       p.trump = trump;
-      p.role = seed % 2 == 0 ? 1 : 2;
-      p.use_pruning = true;
-      p.use_cache = true;
       p.mover = CompactHand(SortedForTrump(first, kNoSuit));
       p.other = CompactHand(SortedForTrump(second, kNoSuit));
       ExpectSame(p, cache, reference);
       if (::testing::Test::HasFatalFailure()) return;
     }
+    p.trump = kTrumps[seed % 5];
+    p.mover = CompactHand(SortedForTrump(first, p.trump));
+    p.other = CompactHand(SortedForTrump(second, p.trump));
+    ExpectSame(p, cache, reference);
+    // The other hand led its first card.
+    const TCard led = second.front();
+    p.other =
+        CompactHand(SortedForTrump(std::vector<TCard>(second.begin() + 1, second.end()), p.trump));
+    p.trick[1] = led;
+    p.trick_rank[1] = RankValue(led);
+    p.trick_position = 2;
+    ExpectSame(p, cache, reference);
+    if (::testing::Test::HasFatalFailure()) return;
   }
 }
 

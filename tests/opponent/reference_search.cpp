@@ -28,14 +28,14 @@ SearchResult ReferenceSearch::Run(const SearchPosition& position) {
   return result;
 }
 
-std::string ReferenceSearch::Key(const Node& n) {
-  std::string key;
+uint64_t ReferenceSearch::Key(const Node& n) {
+  // Slots never move during a search and each hand keeps its role, so the filled slots of both
+  // hands, the role of the mover and the trick name the position.
+  uint64_t key = 0;
   for (const SearchHand* h : {&n.mover, &n.other})
-    for (int i = 1; i <= 13; ++i) key += h->card[i].Code();
-  key += n.trick[1].Code();
-  key += static_cast<char>('0' + n.role);
-  key += static_cast<char>('0' + n.position);
-  return key;
+    for (int i = 1; i <= 13; ++i) key = key * 2 + (h->card[i].Empty() ? 0 : 1);
+  const int led = n.trick[1].Empty() ? 0 : SuitIndex(n.trick[1].suit) * 13 + n.trick_rank[1];
+  return (key * 64 + static_cast<uint64_t>(led)) * 4 + static_cast<uint64_t>(n.role);
 }
 
 bool ReferenceSearch::Claim(const Node& n) const {
@@ -70,36 +70,31 @@ ReferenceSearch::Counts ReferenceSearch::Search(const Node& n, SearchResult* roo
 
   if (n.position == 1 && n.depth > 1 && Claim(n))
     return n.role == 1 ? Counts{left, 0} : Counts{0, left};
-  std::string key;
+  uint64_t key = 0;
   if (n.depth > 1) {
     key = Key(n);
     auto it = memo_.find(key);
     if (it != memo_.end()) return it->second;
   }
 
-  // Skip set: the rank values per suit of the other hand and the trick.
+  // Skip set: the rank values per suit held by the other hand or lying in the trick.
+  bool in_set[4][14] = {};
+  for (int j = 1; j <= 13; ++j)
+    if (!n.other.card[j].Empty()) in_set[SuitIndex(n.other.card[j].suit)][n.other.rank[j]] = true;
+  for (int t = 1; t <= 4; ++t)
+    if (!n.trick[t].Empty()) in_set[SuitIndex(n.trick[t].suit)][n.trick_rank[t]] = true;
   bool skip[14] = {};
-  {
-    int p = 0;
-    for (int i = 1; i <= 13; ++i) {
-      if (hand.card[i].Empty()) continue;
-      if (p != 0 && hand.card[p].suit == hand.card[i].suit) {
-        const int lo = std::min(hand.rank[p], hand.rank[i]);
-        const int hi = std::max(hand.rank[p], hand.rank[i]);
-        bool gap_held = false;
-        for (int r = lo + 1; r < hi; ++r) {
-          for (int j = 1; j <= 13; ++j)
-            if (!n.other.card[j].Empty() && n.other.card[j].suit == hand.card[i].suit &&
-                n.other.rank[j] == r)
-              gap_held = true;
-          for (int t = 1; t <= 4; ++t)
-            if (!n.trick[t].Empty() && n.trick[t].suit == hand.card[i].suit && n.trick_rank[t] == r)
-              gap_held = true;
-        }
-        if (hand.rank[i] == hand.rank[p] + 1 || !gap_held) skip[i] = true;
-      }
-      p = i;
+  for (int i = 1, p = 0; i <= 13; ++i) {
+    if (hand.card[i].Empty()) continue;
+    if (p != 0 && hand.card[p].suit == hand.card[i].suit) {
+      const int lo = std::min(hand.rank[p], hand.rank[i]);
+      const int hi = std::max(hand.rank[p], hand.rank[i]);
+      bool gap_held = false;
+      for (int r = lo + 1; r < hi; ++r)
+        if (in_set[SuitIndex(hand.card[i].suit)][r]) gap_held = true;
+      if (hand.rank[i] == hand.rank[p] + 1 || !gap_held) skip[i] = true;
     }
+    p = i;
   }
 
   // Legal and eligible slots.

@@ -3,7 +3,7 @@
 // changes nothing since they are exact.
 #pragma once
 
-#include <string>
+#include <cstdint>
 #include <unordered_map>
 #include <utility>
 
@@ -30,11 +30,11 @@ class ReferenceSearch {
 
   Counts Search(const Node& node, SearchResult* root);
   bool Claim(const Node& node) const;
-  static std::string Key(const Node& node);
+  static uint64_t Key(const Node& node);
 
   char trump_ = kNoSuit;
   bool prune_ = false;
-  std::unordered_map<std::string, Counts> memo_;
+  std::unordered_map<uint64_t, Counts> memo_;
 };
 
 }  // namespace quorvex::testing
