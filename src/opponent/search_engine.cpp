@@ -87,7 +87,11 @@ SearchResult SearchEngine::Run() {
         continue;
       }
       if (maximize ? r.lo >= best + 1 : r.hi <= best - 1) {
-        best = maximize ? RootChild(bit, best, total + 1).lo : RootChild(bit, -1, best).hi;
+        // Better than the best so far: its exact count is needed, unless already known.
+        if (r.lo == r.hi)
+          best = r.lo;
+        else
+          best = maximize ? RootChild(bit, best, total + 1).lo : RootChild(bit, -1, best).hi;
         improved = true;
       }
     }

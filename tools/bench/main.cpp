@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <vector>
 
@@ -121,6 +122,9 @@ int main() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::printf("peak memory  %.1f MB\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
+  // Times are wall-clock: a busy machine shows here.
+  double load[1] = {0};
+  if (getloadavg(load, 1) == 1) std::printf("load average %.2f\n", load[0]);
   std::printf("checksum     %016llx\n", static_cast<unsigned long long>(checksum));
   return 0;
 }
