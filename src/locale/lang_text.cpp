@@ -1,49 +1,62 @@
 #include "locale/lang_text.h"
 
-#include <array>
+#include "locale/text_tables.h"
 
 namespace quorvex {
 
 namespace {
 int g_language = 0;
 
-// English forms; the other languages arrive with the full language tables.
-constexpr std::array<const char*, static_cast<int>(Tx::Count_)> kEnglish = {
-    "To Begin of Round",
-    "Next game",
-    "Exit to menu",
-    "Game",
-    "Contract:",
-    "Prize:",
-    "Robin:",
-    "Fine:",
-    "Result:",
-    "Double",
-    "Redouble",
-    "Pass",
-    "You want to leave in the main menu?",
-    "You want to leave from game?",
-    "All datas for want of it will be lost!",
-    "Expectation of the server...",
-    "General score",
-    "Trade",
-    "WT",
-    "Points of a current Round",
-    "Numbers",
-    "Can`t save options!",
-};
+int TableIndex(Tx table) {
+  const int i = static_cast<int>(table);
+  return i >= 0 && i < static_cast<int>(Tx::Count_) ? i : -1;
+}
 }  // namespace
 
 int CurrentLanguage() {
   return g_language;
 }
+
 void SetCurrentLanguage(int language) {
-  g_language = language;
+  g_language = language >= 0 && language < kLanguageCount ? language : 0;
 }
 
-std::string Text(Tx text) {
-  const int i = static_cast<int>(text);
-  return i >= 0 && i < static_cast<int>(kEnglish.size()) ? kEnglish[i] : std::string();
+std::string_view TextIn(Tx table, int row, int language) {
+  const int t = TableIndex(table);
+  if (t < 0 || language < 0 || language >= kLanguageCount) return {};
+  const text_data::TableSpan& span = text_data::kTables[t];
+  if (row < 0 || row >= span.rows) return {};
+  return text_data::kEntries[(span.first_row + row) * kLanguageCount + language];
+}
+
+std::string Text(Tx table) {
+  return std::string(TextIn(table, 0, g_language));
+}
+
+std::string Text(Tx table, int row) {
+  return std::string(TextIn(table, row, g_language));
+}
+
+int TextRows(Tx table) {
+  const int t = TableIndex(table);
+  return t < 0 ? 0 : text_data::kTables[t].rows;
+}
+
+std::string_view TextName(Tx table) {
+  const int t = TableIndex(table);
+  return t < 0 ? std::string_view() : text_data::kTables[t].name;
+}
+
+std::string InCurrentLanguage(std::string_view text) {
+  if (text.empty()) return {};
+  // Already current: nothing to do, even where another table shares the text.
+  for (int row = 0; row < text_data::kRowCount; ++row)
+    if (text_data::kEntries[row * kLanguageCount + g_language] == text) return std::string(text);
+  for (int row = 0; row < text_data::kRowCount; ++row)
+    for (int language = 0; language < kLanguageCount; ++language)
+      if (text_data::kEntries[row * kLanguageCount + language] == text)
+        return text_data::kEntries[row * kLanguageCount + g_language];
+  return std::string(text);
 }
 
 }  // namespace quorvex
