@@ -4,6 +4,7 @@ QUORVEX_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core
+  famfamfam-flag-png
 )
 
 # Installs whichever of the packages are missing, as root or through sudo.
