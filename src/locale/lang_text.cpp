@@ -47,15 +47,13 @@ std::string_view TextName(Tx table) {
   return t < 0 ? std::string_view() : text_data::kTables[t].name;
 }
 
-std::string InCurrentLanguage(std::string_view text) {
-  if (text.empty()) return {};
-  // Already current: nothing to do, even where another table shares the text.
+std::string Retranslate(std::string_view text, int from_language, int to_language) {
+  if (from_language < 0 || from_language >= kLanguageCount || to_language < 0 ||
+      to_language >= kLanguageCount)
+    return std::string(text);
   for (int row = 0; row < text_data::kRowCount; ++row)
-    if (text_data::kEntries[row * kLanguageCount + g_language] == text) return std::string(text);
-  for (int row = 0; row < text_data::kRowCount; ++row)
-    for (int language = 0; language < kLanguageCount; ++language)
-      if (text_data::kEntries[row * kLanguageCount + language] == text)
-        return text_data::kEntries[row * kLanguageCount + g_language];
+    if (text_data::kEntries[row * kLanguageCount + from_language] == text)
+      return text_data::kEntries[row * kLanguageCount + to_language];
   return std::string(text);
 }
 

@@ -31,8 +31,9 @@ int TextRows(Tx table);
 // The identifier of a table as written in the table file, for messages.
 std::string_view TextName(Tx table);
 
-// A text made in another language (a caption kept from before a language switch) in the
-// current language; a text found in no table comes back unchanged.
-std::string InCurrentLanguage(std::string_view text);
+// A text shown in one language (a caption made before a language switch) in another: the entry
+// of the first table row that holds the text in the first language. A text found in no table
+// comes back unchanged.
+std::string Retranslate(std::string_view text, int from_language, int to_language);
 
 }  // namespace quorvex

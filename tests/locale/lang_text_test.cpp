@@ -90,19 +90,19 @@ TEST_F(LangTextTest, GameWordingIsKeptInEnglish) {
 }
 
 TEST_F(LangTextTest, ACaptionMadeBeforeASwitchIsFoundInTheNewLanguage) {
-  SetCurrentLanguage(0);
-  const std::string made = Text(Tx::NextGame);
-  SetCurrentLanguage(1);
-  EXPECT_EQ(InCurrentLanguage(made), Text(Tx::NextGame));
-  // From any language, and back.
-  SetCurrentLanguage(9);
-  EXPECT_EQ(InCurrentLanguage(TextIn(Tx::NextGame, 0, 1)), Text(Tx::NextGame));
-  // "Options" is both English and French: in French it stays itself.
-  SetCurrentLanguage(3);
-  EXPECT_EQ(InCurrentLanguage("Options"), "Options");
-  // Texts of no table, like the play button's "OK", are left alone.
-  EXPECT_EQ(InCurrentLanguage("OK"), "OK");
-  EXPECT_EQ(InCurrentLanguage(""), "");
+  EXPECT_EQ(Retranslate("Next game", 0, 1), "Следующая игра");
+  EXPECT_EQ(Retranslate("Следующая игра", 1, 9), "다음 게임");
+  EXPECT_EQ(Retranslate("다음 게임", 9, 0), "Next game");
+  // A row of a table turns into the same row.
+  EXPECT_EQ(Retranslate(" The members of club    Games   Rating ", 0, 1).find("Рейтинг") !=
+                std::string::npos,
+            true);
+  // "Options" is English and French alike.
+  EXPECT_EQ(Retranslate("Options", 0, 3), "Options");
+  // The play button's fixed "OK" is in no English text, though Japanese writes "OK" for "Ok".
+  EXPECT_EQ(Retranslate("OK", 0, 5), "OK");
+  EXPECT_EQ(Retranslate("Player 7", 0, 1), "Player 7");
+  EXPECT_EQ(Retranslate("Next game", 0, 12), "Next game");
 }
 
 }  // namespace

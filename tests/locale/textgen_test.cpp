@@ -63,7 +63,7 @@ std::string Row(const std::string& id, const std::string& text) {
 
 TEST_F(TextgenTest, MakesIdentifiersRowsAndEscapedStrings) {
   const GenResult run =
-      Generate("# a comment\n\n" + Row("Single", "a\\n\\rb\"") + Row("Multi", "m") +
+      Generate("# a comment\n\n" + Row("Single", "\\sa\\n\\rb\"") + Row("Multi", "m") +
                Row("Multi.1", "n") + Row("Multi.2", "\xC3\xA9") + Row("Last", "z"));
   ASSERT_EQ(run.exit_code, 0) << run.errors;
   EXPECT_NE(run.header.find("  Single,\n  Multi,\n  Last,\n  Count_"), std::string::npos)
@@ -71,7 +71,7 @@ TEST_F(TextgenTest, MakesIdentifiersRowsAndEscapedStrings) {
   // Multi starts at row 1 and has three rows; Last follows at row 4.
   EXPECT_NE(run.source.find("{1, 3, \"Multi\"}"), std::string::npos) << run.source;
   EXPECT_NE(run.source.find("{4, 1, \"Last\"}"), std::string::npos) << run.source;
-  EXPECT_NE(run.source.find("\"a\\012\\015b\\\"0\""), std::string::npos) << run.source;
+  EXPECT_NE(run.source.find("\" a\\012\\015b\\\"0\""), std::string::npos) << run.source;
   EXPECT_NE(run.source.find("\"\\303\\2519\""), std::string::npos) << run.source;
   EXPECT_NE(run.source.find("kRowCount = 5;"), std::string::npos);
 }
@@ -92,6 +92,7 @@ TEST_F(TextgenTest, AFaultyTableStopsWithItsLine) {
        "texts.tsv:3: error: row 1 of A"},
       {"bad identifier", Row("9A", "x"), "texts.tsv:1: error: bad identifier"},
       {"unknown escape", Row("A", "\\q"), "texts.tsv:1: error: bad escape"},
+      {"bare space at an end", Row("A", " x"), "texts.tsv:1: error: space at an end"},
       {"not UTF-8", Row("A", "\xC3"), "texts.tsv:1: error: not UTF-8"},
       {"no texts", "# nothing\n", "error: no texts"},
   };

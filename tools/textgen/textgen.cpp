@@ -91,7 +91,7 @@ bool IsUtf8(const std::string& s) {
   return true;
 }
 
-// Resolves \n, \r, \t and \\; any other backslash is a fault.
+// Resolves \n, \r, \t, \s (a space) and \\; any other backslash is a fault.
 bool Unescape(const std::string& in, std::string& out) {
   out.clear();
   for (size_t i = 0; i < in.size(); ++i) {
@@ -109,6 +109,9 @@ bool Unescape(const std::string& in, std::string& out) {
         break;
       case 't':
         out += '\t';
+        break;
+      case 's':
+        out += ' ';
         break;
       case '\\':
         out += '\\';
@@ -173,8 +176,13 @@ Parsed Parse(const std::string& file) {
       ++parsed.tables.back().rows;
     }
     for (int lang = 0; lang < kLanguages; ++lang) {
+      const std::string& cell = cells[lang + 1];
+      // A bare space at either end is most likely a stray one; a meant one is written \s.
+      if (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '))
+        Fail(file, line_no,
+             "space at an end of column " + std::to_string(lang + 2) + "; write it as \\s");
       std::string text;
-      if (!Unescape(cells[lang + 1], text))
+      if (!Unescape(cell, text))
         Fail(file, line_no, "bad escape in column " + std::to_string(lang + 2));
       if (text.empty()) Fail(file, line_no, "empty text in column " + std::to_string(lang + 2));
       parsed.entries.push_back(text);
