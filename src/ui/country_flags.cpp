@@ -1,5 +1,6 @@
 #include "ui/country_flags.h"
 
+#include <QImage>
 #include <QPainter>
 #include <array>
 
@@ -10,10 +11,11 @@ namespace quorvex {
 
 namespace {
 
-// The strips the build made from the flag pictures, loaded once per region.
-const QPixmap& FlagList(int region) {
-  static std::array<QPixmap, kRegionCount + 1> lists;
-  QPixmap& list = lists[static_cast<size_t>(region)];
+// The strips the build made from the flag pictures, loaded once per region. Kept as images,
+// which need no window system and may outlive the application object.
+const QImage& FlagList(int region) {
+  static std::array<QImage, kRegionCount + 1> lists;
+  QImage& list = lists[static_cast<size_t>(region)];
   if (list.isNull()) {
     const std::string_view name = FlagListName(region);
     list.load(QStringLiteral(":/flags/") +
@@ -28,14 +30,14 @@ const QPixmap& FlagList(int region) {
 QPixmap FlagPixmap(int region, int number) {
   if (region < 1 || region > kRegionCount) return {};
   if (number < 0 || number > LastCountryNumber(region)) number = 0;
-  return FlagList(region).copy(number * kFlagWidth, 0, kFlagWidth, kFlagHeight);
+  return QPixmap::fromImage(FlagList(region).copy(number * kFlagWidth, 0, kFlagWidth, kFlagHeight));
 }
 
 void DrawFlag(std::string_view code, QPainter& canvas, int x, int y) {
   const auto flag = FlagOfCode(code);
   if (!flag) return;
-  canvas.drawPixmap(x, y, FlagList(flag->region), flag->number * kFlagWidth, 0, kFlagWidth,
-                    kFlagHeight);
+  canvas.drawImage(x, y, FlagList(flag->region), flag->number * kFlagWidth, 0, kFlagWidth,
+                   kFlagHeight);
 }
 
 void DrawSexIcon(std::string_view sex, QPainter& canvas, int x, int y) {

@@ -84,22 +84,24 @@ bool ResizePng(QImage& png, int width, int height, QString* error) {
 
 void DrawShadowText(const QString& text, int left, int right, char alignment, const QColor& colour,
                     QPainter& canvas, int y) {
-  const int width = canvas.fontMetrics().horizontalAdvance(text);
-  const int x = AlignedTextLeft(alignment, left, right, width);
+  const QFontMetrics metrics = canvas.fontMetrics();
+  const int x = AlignedTextLeft(alignment, left, right, metrics.horizontalAdvance(text));
+  const int baseline = y + metrics.ascent();
   const Rgb shadow =
       ShadowColour({static_cast<uint8_t>(colour.red()), static_cast<uint8_t>(colour.green()),
                     static_cast<uint8_t>(colour.blue())});
   canvas.save();
   canvas.setPen(QColor(shadow.r, shadow.g, shadow.b));
-  canvas.drawText(x + 1, y + 1, text);
+  canvas.drawText(x + 1, baseline + 1, text);
   canvas.setPen(colour);
-  canvas.drawText(x, y, text);
+  canvas.drawText(x, baseline, text);
   canvas.restore();
 }
 
 void DrawCentred(const QString& text, int left, int right, QPainter& canvas, int y) {
-  const int width = canvas.fontMetrics().horizontalAdvance(text);
-  canvas.drawText(AlignedTextLeft('c', left, right, width), y, text);
+  const QFontMetrics metrics = canvas.fontMetrics();
+  canvas.drawText(AlignedTextLeft('c', left, right, metrics.horizontalAdvance(text)),
+                  y + metrics.ascent(), text);
 }
 
 }  // namespace quorvex

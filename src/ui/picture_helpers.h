@@ -23,13 +23,13 @@ QString ResizePngFormatError();
 // ResizePngFormatError() and leaves the picture alone.
 bool ResizePng(QImage& png, int width, int height, QString* error = nullptr);
 
-// The text drawn twice with its baseline at y: first one pixel right and down in the colour
+// The text drawn twice with its top at y: first one pixel right and down in the colour
 // with every channel halved, then in the colour. Alignment 'l' starts at left, 'c' centres
 // between left and right, 'r' ends at right.
 void DrawShadowText(const QString& text, int left, int right, char alignment, const QColor& colour,
                     QPainter& canvas, int y);
 
-// The text centred between left and right with its baseline at y, in the painter's pen.
+// The text centred between left and right with its top at y, in the painter's pen.
 void DrawCentred(const QString& text, int left, int right, QPainter& canvas, int y);
 
 }  // namespace quorvex

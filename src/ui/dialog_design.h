@@ -1,0 +1,30 @@
+// The grey aristocratic design of the auxiliary windows: the window in the system's button
+// face, a 64-pixel header of the silver plate "GCap300" with the caption in capitals, and dark
+// red buttons with white text that turns yellow under the mouse.
+#pragma once
+
+#include <QString>
+
+class QPainter;
+class QPushButton;
+class QWidget;
+
+namespace quorvex {
+
+struct Settings;
+
+inline constexpr int kAristocraticHeaderHeight = 64;
+
+// The window colour of the grey designs.
+void ApplyGreyDesign(QWidget& window);
+
+// A dialog button in the grey designs.
+void StyleDesignButton(QPushButton& button);
+
+// The header across the top of a client area of the given width: the plate centred, the
+// caption in capitals centred on it in the serif role at height 40 (scaled by the role's
+// setting, smaller when it would not fit), bold, yellow with a shadow.
+void PaintAristocraticHeader(QPainter& painter, int client_width, const QString& caption,
+                             const Settings& settings);
+
+}  // namespace quorvex

@@ -1,0 +1,87 @@
+// The About window and the wait window of network games.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "locale/lang_text.h"
+#include "settings/settings.h"
+#include "ui/about_window.h"
+#include "ui/title_banner.h"
+#include "ui/wait_window.h"
+
+namespace quorvex {
+namespace {
+
+TEST(AboutWindow, ShowsVersionAndLinks) {
+  SetCurrentLanguage(0);
+  TFormAbout about{Settings{}};
+  about.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+  EXPECT_EQ(about.VersionLabel()->text(), QStringLiteral("V 5.7f"));
+  EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
+  EXPECT_TRUE(about.WebLink()->text().contains(TFormAbout::SiteAddress()));
+  EXPECT_TRUE(TFormAbout::SiteAddress().startsWith(QStringLiteral("http")));
+  EXPECT_TRUE(
+      about.MailLink()->text().contains(QStringLiteral("mailto:") + TFormAbout::MailAddress()));
+  QSignalSpy finished(&about, &QDialog::finished);
+  QTest::keyClick(&about, Qt::Key_Escape);
+  EXPECT_EQ(finished.count(), 1);
+}
+
+TEST(TitleBanner, FollowsTheCaptionColour) {
+  Settings red, blue;
+  blue.CaptionColour = 6;
+  const QImage a = TitleBanner(red, 200, 35), b = TitleBanner(blue, 200, 35);
+  ASSERT_EQ(a.size(), QSize(200, 35));
+  ASSERT_EQ(b.size(), QSize(200, 35));
+  // The same pixel, red in one and blue in the other.
+  int compared = 0;
+  for (int x = 0; x < 200; ++x) {
+    const QColor p = a.pixelColor(x, 17), q = b.pixelColor(x, 17);
+    if (p.alpha() < 255 || p.red() < 150 || p.green() > 60) continue;
+    EXPECT_EQ(q.blue(), p.red());
+    EXPECT_EQ(q.red(), p.blue());
+    ++compared;
+  }
+  EXPECT_GT(compared, 0);
+}
+
+TEST(WaitWindow, EachWaitStartsAfresh) {
+  SetCurrentLanguage(0);
+  TFormWait wait{Settings{}};
+  wait.show();
+  EXPECT_EQ(wait.WaitingText(), QStringLiteral("Expectation of connection of other players..."));
+  EXPECT_FALSE(wait.OkButton()->isEnabled());
+  EXPECT_TRUE(wait.CancelButton()->isEnabled());
+
+  wait.AddPlayer(QStringLiteral("Anna"));
+  wait.AddPlayer(QStringLiteral("Boris"));
+  wait.SetOkEnabled(true);
+  EXPECT_EQ(wait.Players(), (QStringList{QStringLiteral("Anna"), QStringLiteral("Boris")}));
+  EXPECT_TRUE(wait.OkButton()->isEnabled());
+
+  wait.StartWaiting(WaitRole::Client);
+  EXPECT_EQ(wait.WaitingText(), QStringLiteral("Expectation of game..."));
+  EXPECT_TRUE(wait.Players().isEmpty());
+  EXPECT_FALSE(wait.OkButton()->isEnabled());
+
+  SetCurrentLanguage(1);
+  wait.SetSettings(Settings{});
+  EXPECT_EQ(wait.WaitingText(), QStringLiteral("Ожидание игры..."));
+  EXPECT_EQ(wait.CancelButton()->text(), QStringLiteral("Отмена"));
+  SetCurrentLanguage(0);
+}
+
+TEST(WaitWindow, CancelRejects) {
+  TFormWait wait{Settings{}};
+  wait.show();
+  QTest::mouseClick(wait.CancelButton(), Qt::LeftButton);
+  EXPECT_EQ(wait.result(), QDialog::Rejected);
+  EXPECT_FALSE(wait.isVisible());
+}
+
+}  // namespace
+}  // namespace quorvex
