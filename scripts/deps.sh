@@ -3,7 +3,7 @@ QUORVEX_PACKAGES=(
   g++ make cmake pkg-config git ca-certificates
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-noto-cjk
   famfamfam-flag-png
 )
 
