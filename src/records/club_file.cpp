@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "locale/lang_text.h"
 #include "records/fixed_fields.h"
 #include "settings/safe_file_write.h"
 
@@ -122,14 +123,13 @@ ClubFileRead ReadClubFile(const std::filesystem::path& file) {
 
 std::string ClubFileMessage(ClubFileStatus status, const std::filesystem::path& file) {
   if (status == ClubFileStatus::Ok) return {};
-  const RecordsMessage text = status == ClubFileStatus::Missing ? RecordsMessage::CantFindFile
-                                                                : RecordsMessage::IncorrectFile;
-  return RecordsText(text) + " \"" + file.string() + "\"!";
+  const Tx text = status == ClubFileStatus::Missing ? Tx::CantFindFile : Tx::IncorrectFile;
+  return Text(text) + " \"" + file.string() + "\"!";
 }
 
 RecordsWrite WriteClubFile(const std::filesystem::path& file, const ClubFile& club) {
   if (ReplaceFileContents(file, ClubFileText(club))) return {true, {}};
-  return {false, RecordsText(RecordsMessage::DiskWriteError)};
+  return {false, Text(Tx::ErrorOfDiskWriting)};
 }
 
 std::filesystem::path ClubFilePath(const std::filesystem::path& program_dir, bool network) {

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "records/club_lines.h"
-#include "records/records_messages.h"
+#include "records/records_write.h"
 
 namespace quorvex {
 

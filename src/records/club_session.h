@@ -8,7 +8,7 @@
 #include <string>
 
 #include "records/club_file.h"
-#include "records/records_messages.h"
+#include "records/records_write.h"
 
 namespace quorvex {
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "locale/lang_text.h"
 #include "records/club_file.h"
 #include "records/fixed_fields.h"
 #include "settings/safe_file_write.h"
@@ -54,9 +55,11 @@ ParsedHistory ParseHistory(std::string_view bytes) {
 std::optional<std::string> ReadBytes(const fs::path& file) {
   std::error_code error;
   if (!fs::is_regular_file(file, error)) return std::nullopt;
+  const uintmax_t size = fs::file_size(file, error);
+  if (error || size > kMaxHistoryFileBytes) return std::nullopt;
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes(kMaxHistoryFileBytes + 1, '\0');
+  std::string bytes(static_cast<size_t>(size), '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (in.bad()) return std::nullopt;
   bytes.resize(static_cast<size_t>(in.gcount()));
@@ -146,7 +149,7 @@ std::vector<HistoryRow> ReadHistoryRows(const fs::path& file) {
 HistoryWrite WriteHistory(const fs::path& program_dir, std::span<const HisStr> records,
                           const HistoryStamp& stamp) {
   HistoryWrite out;
-  const RecordsWrite failed{false, RecordsText(RecordsMessage::CantSaveHistory)};
+  const RecordsWrite failed{false, Text(Tx::CantSaveHistory)};
   if (records.empty()) {
     out.write.ok = true;
     return out;

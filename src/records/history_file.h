@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "records/history_line.h"
-#include "records/records_messages.h"
+#include "records/records_write.h"
 
 namespace quorvex {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "locale/lang_text.h"
 #include "records/club_lines.h"
 #include "records/rating.h"
 
@@ -89,13 +90,10 @@ HistoryRow ParseHistoryRow(std::string_view line) {
   row.games = Field(line, 66, 3);
   row.result = Field(line, 69, kColumnWidth);
   row.rating = Field(line, 79, kColumnWidth);
+  // The rows of the kinds' table: "Local", "Net", "Account", "Tourney".
   const std::string_view marker = Field(line, 89, 1);
-  const char letter = marker.empty() ? ' ' : marker[0];
-  row.type = letter == 'L'   ? "Local"
-             : letter == 'N' ? "Net"
-             : letter == 'A' ? "Account"
-             : letter == 'T' ? "Tourney"
-                             : "";
+  const size_t kind = std::string_view("LNAT").find(marker.empty() ? ' ' : marker[0]);
+  if (kind != std::string_view::npos) row.type = Text(Tx::HistoryKinds, static_cast<int>(kind));
   return row;
 }
 

@@ -56,7 +56,7 @@ struct HistoryRow {
   std::string games;
   std::string result;
   std::string rating;
-  std::string type;  // "Local", "Net", "Account", "Tourney" (the same in every language)
+  std::string type;  // "Local", "Net", "Account", "Tourney"; empty for another marker
 };
 HistoryRow ParseHistoryRow(std::string_view line);
 
