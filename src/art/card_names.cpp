@@ -96,11 +96,14 @@ std::string FaceResourceName(const TCard& card, int design, int size_class) {
   return CardBaseName(card) + prefix + SizeSuffix(size_class);
 }
 
+std::string SymbolPrefix(int design) {
+  return design == 11 ? "Mod" : PipPrefix(design);
+}
+
 std::string SuitSymbolName(int suit_index, int design, int size_class) {
   static constexpr std::array<const char*, 4> kSymbols = {"Cher", "Bubi", "Kres", "Piki"};
   if (suit_index < 0 || suit_index > 3 || !ValidDesign(design)) return "";
-  const std::string prefix = design == 11 ? "Mod" : PipPrefix(design);
-  return kSymbols[suit_index] + prefix + SizeSuffix(size_class);
+  return kSymbols[suit_index] + SymbolPrefix(design) + SizeSuffix(size_class);
 }
 
 bool WideFaces(int design) {

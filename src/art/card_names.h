@@ -25,6 +25,8 @@ std::string AcePrefix(int design);
 // Face resource name, e.g. "Kr3QMedB" for the queen of clubs of design 1 at a big size.
 // size_class 1 is the normal size; 0 and 2 are the big sizes.
 std::string FaceResourceName(const TCard& card, int design, int size_class);
+// The prefix of a design's suit symbols: its pip prefix, except design 11 which borrows "Mod".
+std::string SymbolPrefix(int design);
 // Suit symbol resource name by suit index 0 hearts .. 3 spades ("CherMod", "PikiB").
 std::string SuitSymbolName(int suit_index, int design, int size_class);
 
