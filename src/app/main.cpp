@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "app/program_settings.h"
 #include "game/controller.h"
 #include "game/platform.h"
 #include "opponent/computer_opponent.h"
@@ -12,7 +13,9 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
+  quorvex::ProgramSettings settings;
   quorvex::MainWindow window;
+  window.SetSettings(&settings.Get());
   quorvex::SystemRandom random;
   quorvex::ElapsedClock clock;
   // Seat 1's player: bids and plays from the full-information trick search.
@@ -26,5 +29,6 @@ int main(int argc, char* argv[]) {
   window.show();
   const int code = app.exec();
   window.SetController(nullptr);
+  settings.Save(nullptr);
   return code;
 }

@@ -45,17 +45,16 @@ TFormTorg::TFormTorg(GameController& controller, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                           Qt::CustomizeWindowHint),
       controller_(controller) {
-  setWindowTitle(Qs(Tx::Trade));
   setFixedSize(kWidth, kHeight);
   setModal(false);
 
   for (int code = 1; code <= 35; ++code) BuildBidButton(code);
 
-  double_ = MakeButton(this, QRect(0, 245, 150, 35), Qs(Tx::Double));
+  double_ = MakeButton(this, QRect(0, 245, 150, 35), {});
   SetCaptionColor(double_, QColor(128, 0, 128));
   connect(double_, &QPushButton::clicked, this, &TFormTorg::DoubleClicked);
 
-  pass_ = MakeButton(this, QRect(149, 246, 150, 35), Qs(Tx::Pass));
+  pass_ = MakeButton(this, QRect(149, 246, 150, 35), {});
   SetCaptionColor(pass_, QColor(0, 128, 128));
   connect(pass_, &QPushButton::clicked, this, [this] { controller_.OnLocalCall(kCallPass); });
 
@@ -74,6 +73,16 @@ TFormTorg::TFormTorg(GameController& controller, QWidget* parent)
   double_->setEnabled(false);
   pass_->setEnabled(true);
   ok_->setEnabled(false);
+  ApplyLanguage();
+}
+
+void TFormTorg::ApplyLanguage() {
+  setWindowTitle(Qs(Tx::Trade));
+  pass_->setText(Qs(Tx::Pass));
+  double_->setText(Qs(redouble_caption_ ? Tx::Redouble : Tx::Double));
+  for (int level = 1; level <= 7; ++level)
+    bids_[level * 5]->setText(QString::number(level) + QLatin1Char(' ') + Qs(Tx::NoTrumpLabel));
+  calls_->update();
 }
 
 void TFormTorg::BuildBidButton(int code) {
@@ -83,7 +92,6 @@ void TFormTorg::BuildBidButton(int code) {
   auto* button = MakeButton(this, QRect((denomination - 1) * 60, (level - 1) * 35, 60, 35), {});
   button->setFocusPolicy(Qt::NoFocus);
   if (denomination == 5) {
-    button->setText(QString::number(level) + QLatin1Char(' ') + Qs(Tx::NoTrumpLabel));
     SetCaptionColor(button, QColor(0, 0, 128));
   } else {
     const int suit = kSuits[denomination - 1];
@@ -106,7 +114,8 @@ void TFormTorg::Refresh(const AuctionTable& table, const BiddingButtons& buttons
   for (int code = 1; code <= 35; ++code) bids_[code]->setEnabled(buttons.bid[code]);
   pass_->setEnabled(buttons.pass);
   double_->setEnabled(buttons.dbl);
-  double_->setText(Qs(buttons.redouble_caption ? Tx::Redouble : Tx::Double));
+  redouble_caption_ = buttons.redouble_caption;
+  double_->setText(Qs(redouble_caption_ ? Tx::Redouble : Tx::Double));
   double_call_ = !buttons.dbl ? 0 : buttons.redouble_caption ? kCallRedouble : kCallDouble;
   ok_->setEnabled(buttons.ok);
   calls_->SetTable(table);

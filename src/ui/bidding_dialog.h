@@ -26,6 +26,8 @@ class TFormTorg : public QDialog {
   void Refresh(const AuctionTable& table, const BiddingButtons& buttons);
   // The auction is over: the window may close now, and closes.
   void CloseAllowed();
+  // Captions in the current language.
+  void ApplyLanguage();
 
   QPushButton* BidButton(int code) const { return bids_[code]; }
   QPushButton* PassButton() const { return pass_; }
@@ -54,6 +56,7 @@ class TFormTorg : public QDialog {
   QPushButton* ok_ = nullptr;
   CallTableView* calls_ = nullptr;
   int double_call_ = 0;  // what the double button sends now: 36, 37 or nothing
+  bool redouble_caption_ = false;
   bool may_close_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLoggingCategory>
@@ -18,6 +19,8 @@
 
 #include "game/hand_layout.h"
 #include "locale/lang_text.h"
+#include "locale/languages.h"
+#include "settings/settings.h"
 #include "ui/bidding_dialog.h"
 #include "ui/table_geometry.h"
 
@@ -52,6 +55,8 @@ QPushButton:disabled {
 
 constexpr QRect kPlayButton{250, 300, 260, 40};
 constexpr QRect kExitButton{250, 352, 260, 40};
+// Until the options dialog exists the menu offers the language list itself.
+constexpr QRect kLanguageChooser{616, 12, 132, 26};
 
 void ApplyPanelNumber(std::optional<int32_t>& slot, int32_t value) {
   if (value == kPanelKeep) return;
@@ -81,10 +86,12 @@ MainWindow::MainWindow(QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   BuildButtons();
   BuildPopupMenu();
+  BuildLanguageChooser();
   connect(&timer_, &QTimer::timeout, this, &MainWindow::OnMainTimer);
   // The title is animated by the same timer the game runs on.
   timer_.start(GameController::kMenuTimerMs);
   ShowTitleOrMenuWidgets();
+  ApplyLanguage();
 }
 
 MainWindow::~MainWindow() {
@@ -92,7 +99,41 @@ MainWindow::~MainWindow() {
 }
 
 QString MainWindow::BaseTitle() {
-  return QStringLiteral("Quorvex");
+  return Qs(Text(Tx::ProductTitle));
+}
+
+void MainWindow::ChooseLanguage(int language) {
+  SetCurrentLanguage(language);
+  if (settings_) settings_->Language = CurrentLanguage();
+  ApplyLanguage();
+}
+
+void MainWindow::ApplyLanguage() {
+  setWindowTitle(forecast_mode_ ? BaseTitle() + forecast_suffix_ : BaseTitle());
+  play_button_->setText(Qs(Text(Tx::PlayAgainstComputer)));
+  exit_button_->setText(Qs(Text(Tx::Exit)));
+  main_button_->setText(Shown(main_caption_));
+  end_button_->setText(Shown(end_caption_));
+  score_action_->setText(Qs(Text(Tx::GeneralScore)));
+  exit_action_->setText(Qs(Text(Tx::ExitToMenu)));
+  if (!model_.wait_text.empty())
+    model_.wait_text = Retranslate(wait_text_.text, wait_text_.language, CurrentLanguage());
+  {
+    const QSignalBlocker quiet(language_box_);
+    language_box_->setCurrentIndex(CurrentLanguage());
+  }
+  language_box_->setToolTip(Qs(Text(Tx::Language)));
+  if (bidding_) bidding_->ApplyLanguage();
+  // The table's labels, the menu's header and footer are painted from the tables.
+  update();
+}
+
+QString MainWindow::Shown(const MadeCaption& caption) const {
+  return Qs(Retranslate(caption.text, caption.language, CurrentLanguage()));
+}
+
+void MainWindow::Remember(MadeCaption& caption, const std::string& text) {
+  if (text != caption.text) caption = {text, CurrentLanguage()};
 }
 
 TFormTorg* MainWindow::BiddingDialog() const {
@@ -114,7 +155,8 @@ void MainWindow::BuildButtons() {
     return button;
   };
   main_button_ = make(table::kMainButton, QString());
-  end_button_ = make(table::kEndButton, Qs(Text(Tx::ExitToMenu)));
+  Remember(end_caption_, Text(Tx::ExitToMenu));
+  end_button_ = make(table::kEndButton, QString());
   connect(main_button_, &QPushButton::clicked, this, [this] {
     if (controller_) controller_->OnMainButton();
   });
@@ -124,21 +166,33 @@ void MainWindow::BuildButtons() {
   main_button_->installEventFilter(this);
 
   // The menu offers the game against the computer until the club list arrives.
-  play_button_ = make(kPlayButton, tr("Play against the computer"));
-  exit_button_ = make(kExitButton, tr("Exit"));
+  play_button_ = make(kPlayButton, QString());
+  exit_button_ = make(kExitButton, QString());
   connect(play_button_, &QPushButton::clicked, this, &MainWindow::StartGame);
   connect(exit_button_, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void MainWindow::BuildPopupMenu() {
   popup_ = new QMenu(this);
-  score_action_ = popup_->addAction(Qs(Text(Tx::GeneralScore)));
+  score_action_ = popup_->addAction(QString());
   score_action_->setEnabled(false);  // the score window comes with the records
-  exit_action_ = popup_->addAction(Qs(Text(Tx::ExitToMenu)));
+  exit_action_ = popup_->addAction(QString());
   exit_action_->setEnabled(false);
   connect(exit_action_, &QAction::triggered, this, [this] {
     if (controller_) controller_->ExitToMenu();
   });
+}
+
+void MainWindow::BuildLanguageChooser() {
+  language_box_ = new QComboBox(this);
+  for (int language = 0; language < kLanguageCount; ++language) {
+    const std::string_view name = LanguageOf(language).list_text;
+    language_box_->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
+  }
+  language_box_->setGeometry(kLanguageChooser);
+  language_box_->setCursor(Qt::PointingHandCursor);
+  language_box_->hide();
+  connect(language_box_, &QComboBox::activated, this, &MainWindow::ChooseLanguage);
 }
 
 void MainWindow::StartGame() {
@@ -150,6 +204,7 @@ void MainWindow::ShowTitleOrMenuWidgets() {
   const bool menu = screen_ == Screen::Menu;
   play_button_->setVisible(menu);
   exit_button_->setVisible(menu);
+  language_box_->setVisible(menu);
   if (screen_ != Screen::Table) {
     main_button_->hide();
     end_button_->hide();
@@ -243,18 +298,21 @@ void MainWindow::ShowResult(const DealScore& score) {
 }
 
 void MainWindow::ShowWaitText(const std::string& text) {
+  wait_text_ = {text, CurrentLanguage()};
   model_.wait_text = text;
   Dirty(table::kUpperHand);
 }
 
 void MainWindow::SetMainButton(const ButtonState& state) {
-  main_button_->setText(Qs(state.caption));
+  Remember(main_caption_, state.caption);
+  main_button_->setText(Shown(main_caption_));
   main_button_->setEnabled(state.enabled);
   main_button_->setVisible(state.visible && screen_ == Screen::Table);
 }
 
 void MainWindow::SetEndButton(const ButtonState& state) {
-  end_button_->setText(Qs(state.caption));
+  Remember(end_caption_, state.caption);
+  end_button_->setText(Shown(end_caption_));
   end_button_->setEnabled(state.enabled);
   end_button_->setVisible(state.visible && screen_ == Screen::Table);
 }
@@ -329,11 +387,14 @@ void MainWindow::SetBusy(bool busy) {
 
 void MainWindow::SetForecastMode(bool on) {
   forecast_mode_ = on;
-  setWindowTitle(on ? BaseTitle() + QString::fromUtf8(" Прогноз") : BaseTitle());
+  forecast_suffix_ = on ? QString::fromUtf8(" Прогноз") : QString();
+  setWindowTitle(BaseTitle() + forecast_suffix_);
 }
 
 void MainWindow::ShowForecastLine(const std::string& line) {
-  if (forecast_mode_) setWindowTitle(BaseTitle() + Qs(line));
+  if (!forecast_mode_) return;
+  forecast_suffix_ = Qs(line);
+  setWindowTitle(BaseTitle() + forecast_suffix_);
 }
 
 void MainWindow::DrawForecastProgress(int percent) {
@@ -469,8 +530,8 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     table_painter_.PaintTable(painter, model_);
     return;
   }
-  const QString footer = screen_ == Screen::Title ? tr("Click or press a key")
-                                                  : tr("Playing as %1  ·  deals %2  ·  score %3")
+  const QString footer = screen_ == Screen::Title ? Qs(Text(Tx::ClickOrPressKey))
+                                                  : Qs(Text(Tx::PlayingAs))
                                                         .arg(Qs(player_.name).trimmed())
                                                         .arg(player_.deals)
                                                         .arg(player_.score);

@@ -16,12 +16,14 @@
 #include "ui/title_painter.h"
 
 class QAction;
+class QComboBox;
 class QMenu;
 class QPushButton;
 
 namespace quorvex {
 
 class TFormTorg;
+struct Settings;
 
 class MainWindow : public QWidget, public TableView {
   Q_OBJECT
@@ -33,6 +35,13 @@ class MainWindow : public QWidget, public TableView {
   void SetController(GameController* controller) { controller_ = controller; }
   // Who plays when a game is started from the menu.
   void SetPlayer(const SessionPlayer& player);
+  // The settings of the run; a language chosen here is stored in them.
+  void SetSettings(Settings* settings) { settings_ = settings; }
+
+  // Re-captions everything built so far in the current language, at once.
+  void ApplyLanguage();
+  // The player picks a language: it becomes current, goes into the settings and is applied.
+  void ChooseLanguage(int language);
 
   // TableView
   void ShowScreen(Screen screen) override;
@@ -72,11 +81,13 @@ class MainWindow : public QWidget, public TableView {
   QPushButton* EndButton() const { return end_button_; }
   QPushButton* PlayButton() const { return play_button_; }
   QPushButton* ExitButton() const { return exit_button_; }
+  QComboBox* LanguageChooser() const { return language_box_; }
   TFormTorg* BiddingDialog() const;
   QMenu* PopupMenu() const { return popup_; }
   QAction* ExitToMenuAction() const { return exit_action_; }
   QAction* GeneralScoreAction() const { return score_action_; }
   const QTimer& MainTimer() const { return timer_; }
+  // The product title in the current language.
   static QString BaseTitle();
 
  public slots:
@@ -97,6 +108,7 @@ class MainWindow : public QWidget, public TableView {
  private:
   void BuildButtons();
   void BuildPopupMenu();
+  void BuildLanguageChooser();
   void StartGame();
   void UpdateCursor(QPoint pos);
   void ShowTitleOrMenuWidgets();
@@ -104,7 +116,17 @@ class MainWindow : public QWidget, public TableView {
   QString ToolTipAt(QPoint pos) const;
   void Dirty(const QRect& rect);
 
+  // A caption as the controller made it, and the language it was made in: the controller may
+  // send the same text again after a language switch, and it is shown translated.
+  struct MadeCaption {
+    std::string text;
+    int language = 0;
+  };
+  QString Shown(const MadeCaption& caption) const;
+  static void Remember(MadeCaption& caption, const std::string& text);
+
   GameController* controller_ = nullptr;
+  Settings* settings_ = nullptr;
   SessionPlayer player_;
   Screen screen_ = Screen::Title;
   int frame_ = 0;
@@ -121,6 +143,11 @@ class MainWindow : public QWidget, public TableView {
   QMenu* popup_ = nullptr;
   QAction* exit_action_ = nullptr;
   QAction* score_action_ = nullptr;
+  QComboBox* language_box_ = nullptr;
+  MadeCaption main_caption_;
+  MadeCaption end_caption_;
+  MadeCaption wait_text_;
+  QString forecast_suffix_;  // the window title's forecast part, the same in every language
   QPointer<TFormTorg> bidding_;
   std::function<bool(const std::string&)> ask_handler_;
   bool busy_ = false;
