@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGlyphRun>
+#include <QTextLayout>
 
 #include "locale/lang_text.h"
 #include "settings/settings.h"
@@ -130,6 +132,29 @@ TEST_F(LanguageTest, TheForecastCaptionSurvivesASwitch) {
   EXPECT_EQ(window.windowTitle(), U("Quorvex Прогноз: Взяток PC=[к=7]"));
   answer = true;
   EXPECT_TRUE(window.close());
+}
+
+// Every text of every language can be drawn in the window's font: where the font lacks a script,
+// the fonts the set-up installs stand in, and no glyph is missing.
+TEST(LanguageFonts, EveryTextHasAllItsGlyphs) {
+  const QFont font(QStringLiteral("DejaVu Sans"));
+  for (int t = 0; t < static_cast<int>(Tx::Count_); ++t) {
+    const Tx table = static_cast<Tx>(t);
+    for (int row = 0; row < TextRows(table); ++row)
+      for (int language = 0; language < kLanguageCount; ++language) {
+        const std::string_view entry = TextIn(table, row, language);
+        QString text = QString::fromUtf8(entry.data(), qsizetype(entry.size()));
+        text.remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
+        QTextLayout layout(text, font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        bool complete = true;
+        for (const QGlyphRun& run : layout.glyphRuns())
+          for (quint32 glyph : run.glyphIndexes()) complete = complete && glyph != 0;
+        EXPECT_TRUE(complete) << TextName(table) << " row " << row << ": " << text.toStdString();
+      }
+  }
 }
 
 }  // namespace
