@@ -5,6 +5,7 @@ QUORVEX_PACKAGES=(
   libgtest-dev libgmock-dev
   fonts-dejavu-core fonts-noto-cjk
   famfamfam-flag-png
+  qt6-multimedia-dev libfluidsynth-dev timgm6mb-soundfont libespeak-ng-dev
 )
 
 # Installs whichever of the packages are missing, as root or through sudo.
