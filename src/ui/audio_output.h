@@ -31,7 +31,22 @@ class ClipOutput {
   virtual void PlayClip(const QByteArray& wav, bool wait) = 0;
 };
 
-class AudioOutput : public ClipOutput {
+// Where the menu song goes; tests put a recorder in its place.
+class SongOutput {
+ public:
+  virtual ~SongOutput() = default;
+  // Prepares the song for playing; false when there is nothing to play it on.
+  virtual bool OpenSong(const QString& sound_font, const QByteArray& midi) = 0;
+  // Plays the song from its beginning, or stops it.
+  virtual void StartSong() = 0;
+  virtual void StopSong() = 0;
+  // The song ran to its end since it was last started.
+  virtual bool SongEnded() const = 0;
+  // The sound font or the song could not be used.
+  virtual bool SongFailed() const = 0;
+};
+
+class AudioOutput : public ClipOutput, public SongOutput {
  public:
   AudioOutput();
   ~AudioOutput() override;
@@ -40,18 +55,14 @@ class AudioOutput : public ClipOutput {
 
   void PlayClip(const QByteArray& wav, bool wait) override;
 
-  // Prepares the song for playing: the sound font loads in the background. False when there is
-  // nothing to play it on.
-  bool OpenSong(const QString& sound_font, const QByteArray& midi);
-  // Plays the song from its beginning, or stops it.
-  void StartSong();
-  void StopSong();
+  // The sound font loads in the background.
+  bool OpenSong(const QString& sound_font, const QByteArray& midi) override;
+  void StartSong() override;
+  void StopSong() override;
+  bool SongEnded() const override;
+  bool SongFailed() const override { return song_failed_; }
   // The song is sounding and has not reached its end.
   bool SongPlaying() const;
-  // The song ran to its end since it was last started.
-  bool SongEnded() const;
-  // The sound font or the song could not be used.
-  bool SongFailed() const { return song_failed_; }
 
  private:
   // Everything below runs on the audio thread.

@@ -21,7 +21,10 @@
 #include "locale/lang_text.h"
 #include "locale/languages.h"
 #include "settings/settings.h"
+#include "sound/effects.h"
 #include "ui/bidding_dialog.h"
+#include "ui/music_player.h"
+#include "ui/sound_player.h"
 #include "ui/table_geometry.h"
 
 Q_LOGGING_CATEGORY(lcSound, "quorvex.sound")
@@ -223,6 +226,7 @@ void MainWindow::ShowScreen(Screen screen) {
   exit_action_->setEnabled(screen == Screen::Table);
   ShowTitleOrMenuWidgets();
   if (screen != Screen::Table) unsetCursor();
+  if (music_) music_->SetMenuShown(screen == Screen::Menu);
   update();
 }
 
@@ -356,8 +360,8 @@ void MainWindow::CloseBidding() {
 }
 
 void MainWindow::PlayEffect(const std::string& name) {
-  // Sound arrives later; until then the effects are only logged.
   qCDebug(lcSound).noquote() << "effect" << Qs(name);
+  if (sound_) sound_->PlayEffect(name, EffectWaits(name));
 }
 
 bool MainWindow::AskYesNo(const std::string& text) {
@@ -452,7 +456,25 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
   } else if (event->button() == Qt::RightButton && !OverHandsOrCentre(pos)) {
     // Over the cards the right button is kept for speaking a card's name.
     popup_->popup(mapToGlobal(pos));
+  } else if (event->button() == Qt::RightButton && sound_) {
+    const TCard card = SpokenCardAt(pos);
+    if (!card.Empty()) sound_->SpeakCard(card, false);
   }
+}
+
+TCard MainWindow::SpokenCardAt(QPoint pos) const {
+  if (const int index = LowerCardAt(pos); index > 0)
+    return model_.hands[2].cards[size_t(index) - 1];
+  const HandModel& upper = model_.hands[1];
+  if (upper.face_up && table::kUpperHand.contains(pos)) {
+    const int index = CardUnderPointer(upper.lefts, upper.cards, table::kCardWidth, pos.x());
+    if (index > 0) return upper.cards[size_t(index) - 1];
+  }
+  // The lower seat's card lies over the upper seat's.
+  for (int seat = 2; seat >= 1; --seat)
+    if (!model_.trick[seat].Empty() && table::TrickCardRect(seat).contains(pos))
+      return model_.trick[seat];
+  return kEmptyCard;
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {

@@ -22,6 +22,8 @@ class QPushButton;
 
 namespace quorvex {
 
+class MusicPlayer;
+class SoundPlayer;
 class TFormTorg;
 struct Settings;
 
@@ -35,6 +37,11 @@ class MainWindow : public QWidget, public TableView {
   void SetController(GameController* controller) { controller_ = controller; }
   // Who plays when a game is started from the menu.
   void SetPlayer(const SessionPlayer& player);
+  // Effects and spoken card names go to the sound player; the music follows the menu.
+  void SetSound(SoundPlayer* sound, MusicPlayer* music) {
+    sound_ = sound;
+    music_ = music;
+  }
   // The settings of the run; a language chosen here is stored in them.
   void SetSettings(Settings* settings) { settings_ = settings; }
 
@@ -77,6 +84,9 @@ class MainWindow : public QWidget, public TableView {
   const TableModel& Model() const { return model_; }
   // Hand index 1..n of the lower-hand card under a point of the client area, 0 for none.
   int LowerCardAt(QPoint pos) const;
+  // The card a right click there names: an own card, a card on the table, or one of the upper
+  // hand while it lies face up after the deal; empty elsewhere.
+  TCard SpokenCardAt(QPoint pos) const;
   QPushButton* MainButton() const { return main_button_; }
   QPushButton* EndButton() const { return end_button_; }
   QPushButton* PlayButton() const { return play_button_; }
@@ -126,6 +136,8 @@ class MainWindow : public QWidget, public TableView {
   static void Remember(MadeCaption& caption, const std::string& text);
 
   GameController* controller_ = nullptr;
+  SoundPlayer* sound_ = nullptr;
+  MusicPlayer* music_ = nullptr;
   Settings* settings_ = nullptr;
   SessionPlayer player_;
   Screen screen_ = Screen::Title;

@@ -14,7 +14,7 @@ QString Qs(const std::string& text) {
 }
 }  // namespace
 
-MusicPlayer::MusicPlayer(const Settings& settings, AudioOutput& output)
+MusicPlayer::MusicPlayer(const Settings& settings, SongOutput& output)
     : settings_(settings), output_(output) {
   loop_timer_.setInterval(1000);
   connect(&loop_timer_, &QTimer::timeout, this, [this] { Update(); });

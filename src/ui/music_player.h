@@ -15,7 +15,7 @@ namespace quorvex {
 
 class MusicPlayer : public QObject {
  public:
-  MusicPlayer(const Settings& settings, AudioOutput& output);
+  MusicPlayer(const Settings& settings, SongOutput& output);
   ~MusicPlayer() override;
 
   // Puts the song file in place and opens the synthesiser on it. A song file that cannot be
@@ -37,15 +37,17 @@ class MusicPlayer : public QObject {
     error_handler_ = std::move(handler);
   }
 
+  // The one-second check: starts or stops the song as the menu and the setting want, and
+  // restarts a song that has ended, so that it loops.
+  void Update();
+
   bool Open() const { return open_; }
   // The song was asked to sound and has not been stopped.
   bool Started() const { return started_; }
 
  private:
-  void Update();
-
   const Settings& settings_;
-  AudioOutput& output_;
+  SongOutput& output_;
   QString temp_dir_;
   QTimer loop_timer_;
   bool open_ = false;

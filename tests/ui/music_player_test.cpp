@@ -10,6 +10,7 @@
 
 #include "sound/song_file.h"
 #include "sound/wav_data.h"
+#include "sound_recorders.h"
 #include "ui/song_synth.h"
 
 namespace quorvex {
@@ -107,6 +108,46 @@ TEST_F(MusicPlayerTest, WithoutAnAudioDeviceEverythingIsQuietAndQuick) {
   const std::string long_clip = MakeWav(std::string(22050 * 2 * 3, '\0'), 1, 22050);  // 3 s
   output.PlayClip(QByteArray::fromStdString(long_clip), true);
   EXPECT_LT(timer.elapsed(), 1000);
+}
+
+TEST(MusicPlayer, PlaysInTheMenuWithMusicOnAndLoops) {
+  QTemporaryDir temp;
+  Settings settings;
+  testing::RecordingSong song;
+  MusicPlayer music(settings, song);
+  ASSERT_TRUE(music.Prepare(temp.path()));
+  // The player plays the file in the temporary folder.
+  EXPECT_EQ(song.opened, ReadFile(SongPath(temp)));
+  EXPECT_TRUE(song.log.empty());  // the title shows: no music yet
+
+  using Log = std::vector<std::string>;
+  music.SetMenuShown(true);
+  EXPECT_EQ(song.log, Log{"start"});
+  music.Update();  // still sounding: left alone
+  EXPECT_EQ(song.log, Log{"start"});
+  song.ended = true;  // the one-second check starts it again
+  music.Update();
+  EXPECT_EQ(song.log, (Log{"start", "start"}));
+
+  song.log.clear();
+  music.SetMenuShown(false);  // a deal starts
+  music.Update();
+  music.SetMenuShown(true);  // back in the menu
+  EXPECT_EQ(song.log, (Log{"stop", "start"}));
+
+  song.log.clear();
+  settings.MusicOn = false;  // the options dialog's check box
+  music.MusicSettingChanged();
+  music.SetMenuShown(true);
+  settings.MusicOn = true;
+  music.MusicSettingChanged();
+  EXPECT_EQ(song.log, (Log{"stop", "start"}));
+
+  song.log.clear();
+  song.failed = true;  // the synthesiser gave up: silence, and no retrying
+  music.Update();
+  music.Update();
+  EXPECT_EQ(song.log, Log{"stop"});
 }
 
 TEST(SongSynth, RendersTheSongWithTheSoundFontAndEnds) {

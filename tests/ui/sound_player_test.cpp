@@ -15,27 +15,15 @@
 #include "sound/effects.h"
 #include "sound/voice_names.h"
 #include "sound/wav_data.h"
+#include "sound_recorders.h"
 #include "ui/bundle_resource.h"
 
 namespace quorvex {
 namespace {
 
-struct Played {
-  QByteArray wav;
-  bool wait;
-};
-
-class RecordingOutput : public ClipOutput {
- public:
-  void PlayClip(const QByteArray& wav, bool wait) override { played.push_back({wav, wait}); }
-  std::vector<Played> played;
-};
-
-const QString kBinDir = QStringLiteral(QUORVEX_BIN_DIR);
-const QString kVoiceFile = kBinDir + QStringLiteral("/ZefCVoice3.dll");
-
-QByteArray Voice(const std::string& name) {
-  return ReadBundleResource(kVoiceFile, QStringLiteral("RCDATA"), QString::fromStdString(name));
+using testing::kBinDir;
+QString VoiceFile() {
+  return kBinDir + QStringLiteral("/ZefCVoice3.dll");
 }
 
 TCard Card(const char* text) {
@@ -50,7 +38,7 @@ class SoundPlayerTest : public ::testing::Test {
   ~SoundPlayerTest() override { SetCurrentLanguage(0); }
 
   Settings settings;
-  RecordingOutput output;
+  testing::RecordingClips output;
   SoundPlayer player;
 };
 
@@ -79,7 +67,7 @@ TEST_F(SoundPlayerTest, SoundOffSilencesEffectsButNotSpokenCards) {
 
   EXPECT_TRUE(player.SpeakCard(Card("Qd"), false));
   ASSERT_EQ(output.played.size(), 1u);
-  EXPECT_EQ(output.played[0].wav, Voice("Bu3QVoiceEng"));
+  EXPECT_EQ(output.played[0].wav, testing::VoiceClip("Bu3QVoiceEng"));
   EXPECT_FALSE(output.played[0].wait);
 }
 
@@ -91,11 +79,11 @@ TEST_F(SoundPlayerTest, SpeaksInTheCurrentLanguage) {
     output.played.clear();
     ASSERT_TRUE(player.SpeakCard(Card("As"), true)) << name;
     ASSERT_EQ(output.played.size(), 1u);
-    EXPECT_EQ(output.played[0].wav, Voice(name)) << name;
+    EXPECT_EQ(output.played[0].wav, testing::VoiceClip(name)) << name;
     EXPECT_TRUE(output.played[0].wait);
   }
   // Each language has its own recording.
-  EXPECT_NE(Voice("Pi5AVoiceKor"), Voice("Pi5AVoiceJap"));
+  EXPECT_NE(testing::VoiceClip("Pi5AVoiceKor"), testing::VoiceClip("Pi5AVoiceJap"));
 }
 
 TEST_F(SoundPlayerTest, LibraryIsFoundInTheParentAndMissingIsQuiet) {
@@ -113,7 +101,7 @@ TEST_F(SoundPlayerTest, LibraryIsFoundInTheParentAndMissingIsQuiet) {
 
 TEST(VoiceLibrary, Holds550SpokenNamesThatAllDecode) {
   const QString root = QStringLiteral("/voice-library-test");
-  ASSERT_TRUE(QResource::registerResource(kVoiceFile, root));
+  ASSERT_TRUE(QResource::registerResource(VoiceFile(), root));
   const QDir dir(QLatin1Char(':') + root + QStringLiteral("/RCDATA"));
   const QStringList entries = dir.entryList(QDir::Files);
   EXPECT_EQ(entries.size(), 550);
@@ -129,17 +117,17 @@ TEST(VoiceLibrary, Holds550SpokenNamesThatAllDecode) {
     EXPECT_GT(clip->Seconds(), 0.3) << entry.toStdString();
     EXPECT_LT(clip->Seconds(), 3.0) << entry.toStdString();
   }
-  QResource::unregisterResource(kVoiceFile, root);
+  QResource::unregisterResource(VoiceFile(), root);
 }
 
 TEST(VoiceLibrary, NamesAreFoundWhateverTheirCase) {
-  const QByteArray exact = Voice("Kr4KVoiceCze");
+  const QByteArray exact = testing::VoiceClip("Kr4KVoiceCze");
   ASSERT_FALSE(exact.isEmpty());
   EXPECT_EQ(
-      ReadBundleResource(kVoiceFile, QStringLiteral("rcdata"), QStringLiteral("KR4KVOICECZE")),
+      ReadBundleResource(VoiceFile(), QStringLiteral("rcdata"), QStringLiteral("KR4KVOICECZE")),
       exact);
   EXPECT_TRUE(
-      ReadBundleResource(kVoiceFile, QStringLiteral("RCDATA"), QStringLiteral("Kr4KVoiceXyz"))
+      ReadBundleResource(VoiceFile(), QStringLiteral("RCDATA"), QStringLiteral("Kr4KVoiceXyz"))
           .isEmpty());
 }
 
