@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game/controller.h"
 #include "game/deal.h"
 #include "game/trick.h"
@@ -381,6 +383,37 @@ TEST(ControllerLan, ClientWaitsForTheDeckAndNeverPacesTheGame) {
   controller.OnPeerCollect();
   EXPECT_EQ(s.TrickNo, 2);
   EXPECT_EQ(s.StockNext, 29);
+}
+
+// The sounds of a deal in the order the player hears them, and the result sound of each sign:
+// seven no-trump played with the first legal card is defeated whoever declares it.
+TEST_F(ControllerTest, SoundsOfWholeDealsAndBothResults) {
+  Start();
+  PlayDrawPhase();
+  Bid({35});
+  PlayContract();
+  const std::vector<std::string>& heard = view.effects;
+  ASSERT_FALSE(heard.empty());
+  EXPECT_EQ(heard.front(), "WTasoKo");
+  EXPECT_EQ(heard.back(), "WKoBadX");  // the player's slam went down: a "-" result
+  EXPECT_EQ(std::count(heard.begin(), heard.end(), "WHodsDo"), 52);
+  const auto stock_spent = std::find(heard.begin(), heard.end(), "WKoloNo");
+  ASSERT_NE(stock_spent, heard.end());
+  EXPECT_EQ(std::count(heard.begin(), stock_spent, "WHodsDo"), 26);
+  // Between the draw and the contract play only the calls sound: the slam and the passes.
+  const auto first_contract_card = std::find(stock_spent, heard.end(), "WHodsDo");
+  const std::vector<std::string> calls(stock_spent + 1, first_contract_card);
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "WPlMore"), 1);
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "WDiPass") + 1, std::ssize(calls));
+
+  controller.OnMainButton();  // next deal: now the computer bids the slam
+  opponent.calls = {35};
+  view.effects.clear();
+  PlayDrawPhase();
+  Bid({});
+  ASSERT_EQ(controller.State().Declarer, 1);
+  PlayContract();
+  EXPECT_EQ(view.effects.back(), "WKoGutX");  // the computer's slam went down: "+"
 }
 
 }  // namespace
