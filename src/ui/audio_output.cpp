@@ -5,6 +5,7 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
+#include <QTimer>
 #include <chrono>
 #include <string_view>
 
@@ -37,9 +38,10 @@ bool FindAudioDevice() {
   return found;
 }
 
-// A waited clip may hold the window no longer than it lasts and a little more.
-constexpr std::chrono::milliseconds kWaitMargin{400};
-constexpr std::chrono::milliseconds kLongestWait{6000};
+// A waited clip holds the window for as long as it lasts, never longer than this.
+constexpr std::chrono::milliseconds kLongestWait{5000};
+// An idle clip's stream is closed once the server has surely played what it was given.
+constexpr int kCloseIdleMs = 1000;
 }  // namespace
 
 AudioOutput::AudioOutput() {
@@ -84,10 +86,11 @@ void AudioOutput::PlayClip(const QByteArray& wav, bool wait) {
       worker_, [this, pcm, channels = clip->channels, rate = clip->sample_rate, bits = clip->bits,
                 id] { StartClip(pcm, channels, rate, bits, id); });
   if (!wait) return;
+  // The sink goes idle once the sound server holds the samples, well before they have sounded,
+  // so the wait is the clip's own length; only a clip that cannot play ends it early.
   const auto length = std::chrono::milliseconds(int64_t(clip->Seconds() * 1000));
   std::unique_lock lock(mutex_);
-  done_.wait_for(lock, std::min(length + kWaitMargin, kLongestWait),
-                 [&] { return done_id_ >= id; });
+  done_.wait_for(lock, std::min(length, kLongestWait), [&] { return failed_id_ >= id; });
 }
 
 void AudioOutput::StartClip(QByteArray pcm, int channels, int rate, int bits, uint64_t id) {
@@ -99,11 +102,10 @@ void AudioOutput::StartClip(QByteArray pcm, int channels, int rate, int bits, ui
     delete clip_buffer_;
     clip_sink_ = nullptr;
     clip_buffer_ = nullptr;
-    FinishClip(clip_id_);
   }
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull()) {
-    FinishClip(id);
+    ClipFailed(id);
     return;
   }
   QAudioFormat format;
@@ -116,19 +118,33 @@ void AudioOutput::StartClip(QByteArray pcm, int channels, int rate, int bits, ui
   clip_sink_ = new QAudioSink(device, format);
   clip_id_ = id;
   QObject::connect(clip_sink_, &QAudioSink::stateChanged, worker_, [this, id](QAudio::State s) {
-    if (s == QAudio::IdleState || s == QAudio::StoppedState) FinishClip(id);
+    if (s == QAudio::StoppedState && clip_sink_ && clip_sink_->error() != QAudio::NoError)
+      ClipFailed(id);
+    // A finished clip gives its stream back, so the sound server may rest.
+    if (s == QAudio::IdleState)
+      QTimer::singleShot(kCloseIdleMs, worker_, [this, id] { CloseClip(id); });
   });
   clip_sink_->start(clip_buffer_);
   if (clip_sink_->error() != QAudio::NoError) {
     qCDebug(lcAudio) << "clip not played:" << clip_sink_->error();
-    FinishClip(id);
+    ClipFailed(id);
   }
 }
 
-void AudioOutput::FinishClip(uint64_t id) {
+void AudioOutput::CloseClip(uint64_t id) {
+  if (id != clip_id_ || !clip_sink_ || clip_sink_->state() != QAudio::IdleState) return;
+  clip_sink_->disconnect();
+  clip_sink_->stop();
+  delete clip_sink_;
+  delete clip_buffer_;
+  clip_sink_ = nullptr;
+  clip_buffer_ = nullptr;
+}
+
+void AudioOutput::ClipFailed(uint64_t id) {
   {
     std::lock_guard lock(mutex_);
-    if (id > done_id_) done_id_ = id;
+    if (id > failed_id_) failed_id_ = id;
   }
   done_.notify_all();
 }

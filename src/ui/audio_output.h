@@ -27,7 +27,7 @@ class ClipOutput {
  public:
   virtual ~ClipOutput() = default;
   // Plays a WAV image, cutting off the clip that sounds. With wait, returns once it has sounded
-  // (never much later than its length, whatever the device does).
+  // (after its length at most, whatever the device does).
   virtual void PlayClip(const QByteArray& wav, bool wait) = 0;
 };
 
@@ -67,7 +67,8 @@ class AudioOutput : public ClipOutput, public SongOutput {
  private:
   // Everything below runs on the audio thread.
   void StartClip(QByteArray pcm, int channels, int rate, int bits, uint64_t id);
-  void FinishClip(uint64_t id);
+  void CloseClip(uint64_t id);
+  void ClipFailed(uint64_t id);
 
   bool has_device_ = false;
   QThread thread_;
@@ -78,10 +79,11 @@ class AudioOutput : public ClipOutput, public SongOutput {
   QBuffer* clip_buffer_ = nullptr;
   uint64_t clip_id_ = 0;
 
-  // Waiting for a clip: the window thread waits until done_id_ reaches its clip's number.
+  // Waiting for a clip: the window thread waits out its length, or until failed_id_ reaches
+  // its clip's number.
   std::mutex mutex_;
   std::condition_variable done_;
-  uint64_t done_id_ = 0;
+  uint64_t failed_id_ = 0;
   uint64_t next_id_ = 0;
 
   // Made and destroyed on the audio thread; published for SongPlaying once it is usable.
