@@ -27,12 +27,4 @@ std::array<std::string, kVoiceCards * kVoiceLanguages> AllVoiceResourceNames() {
   return names;
 }
 
-std::array<std::filesystem::path, 2> LibraryCandidates(const std::filesystem::path& working_dir,
-                                                       std::string_view file_name) {
-  const std::filesystem::path dir = working_dir.lexically_normal();
-  std::filesystem::path parent =
-      dir.has_filename() ? dir.parent_path() : dir.parent_path().parent_path();
-  return {dir / file_name, parent / file_name};
-}
-
 }  // namespace quorvex

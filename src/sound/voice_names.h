@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -25,9 +24,5 @@ std::string VoiceResourceName(const TCard& card, int language);
 
 // Every name the library holds: 55 cards in each of the ten voice codes.
 std::array<std::string, kVoiceCards * kVoiceLanguages> AllVoiceResourceNames();
-
-// Where a resource library is looked for: the working directory, then its parent.
-std::array<std::filesystem::path, 2> LibraryCandidates(const std::filesystem::path& working_dir,
-                                                       std::string_view file_name);
 
 }  // namespace quorvex

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QResource>
 
+#include "art/bundle_index.h"
+
 namespace quorvex {
 
 namespace {
@@ -33,9 +35,14 @@ QString FindDirNoCase(const QString& root, const QString& name) {
 
 QByteArray ReadBundleResource(const QString& bundle_file, const QString& type,
                               const QString& name) {
-  if (!QFileInfo(bundle_file).isFile()) return {};
+  QFile library(bundle_file);
+  if (!library.open(QIODevice::ReadOnly)) return {};
+  // Qt's reader trusts every offset of the file: a damaged library is refused before it sees it.
+  const qint64 size = library.size();
+  const uchar* data = size > 0 ? library.map(0, size) : nullptr;
+  if (!data || !ReadBundleIndex(data, size_t(size))) return {};
   const QString root = MountRoot();
-  if (!QResource::registerResource(bundle_file, root)) return {};
+  if (!QResource::registerResource(data, root)) return {};
   QByteArray bytes;
   const QString dir = FindDirNoCase(QLatin1Char(':') + root, type);
   const QString path = dir.isEmpty() ? QString() : FindNoCase(dir, name);
@@ -43,7 +50,7 @@ QByteArray ReadBundleResource(const QString& bundle_file, const QString& type,
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
   }
-  QResource::unregisterResource(bundle_file, root);
+  QResource::unregisterResource(data, root);
   return bytes;
 }
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "art/library_rules.h"
 #include "locale/lang_text.h"
 #include "sound/effects.h"
 #include "sound/voice_names.h"
@@ -26,10 +27,9 @@ bool SoundPlayer::SpeakCard(const TCard& card, bool wait) {
   const std::string name = VoiceResourceName(card, CurrentLanguage());
   if (name.empty()) return false;
   const QString dir = library_dir_.isEmpty() ? QDir::currentPath() : library_dir_;
-  for (const auto& file : LibraryCandidates(dir.toStdString(), kVoiceLibrary)) {
-    const QByteArray wav =
-        ReadBundleResource(QString::fromStdString(file.string()), QStringLiteral("RCDATA"),
-                           QString::fromStdString(name));
+  for (const std::string& file : LibrarySearchPaths(dir.toStdString(), kVoiceLibrary)) {
+    const QByteArray wav = ReadBundleResource(
+        QString::fromStdString(file), QStringLiteral("RCDATA"), QString::fromStdString(name));
     if (wav.isEmpty()) continue;
     output_.PlayClip(wav, wait);
     return true;

@@ -37,13 +37,5 @@ TEST(VoiceNames, LibraryHolds550DistinctNames) {
   for (const std::string& name : names) EXPECT_EQ(name.size(), 12u) << name;
 }
 
-TEST(VoiceNames, LibraryIsLookedForHereThenInTheParent) {
-  const auto a = LibraryCandidates("/games/quorvex/bin", kVoiceLibrary);
-  EXPECT_EQ(a[0], "/games/quorvex/bin/ZefCVoice3.dll");
-  EXPECT_EQ(a[1], "/games/quorvex/ZefCVoice3.dll");
-  const auto b = LibraryCandidates("/games/quorvex/bin/", kVoiceLibrary);
-  EXPECT_EQ(b[1], "/games/quorvex/ZefCVoice3.dll");
-}
-
 }  // namespace
 }  // namespace quorvex

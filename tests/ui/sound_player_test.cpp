@@ -99,6 +99,26 @@ TEST_F(SoundPlayerTest, LibraryIsFoundInTheParentAndMissingIsQuiet) {
   EXPECT_TRUE(output.played.empty());
 }
 
+TEST_F(SoundPlayerTest, DamagedLibraryIsRefusedQuietly) {
+  QFile whole(VoiceFile());
+  ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+  const QByteArray bytes = whole.readAll();
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  player.SetLibraryDir(dir.path());
+  // Cut short, or with its tree pointing past the end: nothing is read out of bounds.
+  QByteArray overrun = bytes;
+  overrun[8] = char(0x7F);
+  for (const QByteArray& damaged : {bytes.left(bytes.size() / 2), bytes.left(40), overrun}) {
+    QFile file(dir.filePath(QStringLiteral("ZefCVoice3.dll")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(damaged);
+    file.close();
+    EXPECT_FALSE(player.SpeakCard(Card("Jh"), false));
+  }
+  EXPECT_TRUE(output.played.empty());
+}
+
 TEST(VoiceLibrary, Holds550SpokenNamesThatAllDecode) {
   const QString root = QStringLiteral("/voice-library-test");
   ASSERT_TRUE(QResource::registerResource(VoiceFile(), root));
