@@ -5,6 +5,7 @@ QUORVEX_PACKAGES=(
   libgtest-dev libgmock-dev
   fonts-dejavu-core fonts-noto-cjk
   famfamfam-flag-png
+  qt6-svg-dev kdegames-card-data-kf5 gnome-cards-data fonts-symbola
   qt6-multimedia-dev libfluidsynth-dev timgm6mb-soundfont libespeak-ng-dev
 )
 

@@ -8,6 +8,8 @@
 #include <cmath>
 
 #include "locale/lang_text.h"
+#include "settings/settings.h"
+#include "ui/background_loader.h"
 #include "ui/suit_symbol.h"
 #include "ui/table_geometry.h"
 
@@ -80,6 +82,11 @@ QString Signed(int32_t value, bool plus) {
 TablePainter::TablePainter(const CardPainter& cards) : cards_(cards), felt_(MakeFelt()) {}
 
 QPixmap TablePainter::MakeFelt() {
+  // The table's background picture; the drawn felt below stands in when there is none.
+  Settings settings;
+  QImage background;
+  LoadBackground(settings, false, 1, table::kClientSize, background);
+  if (!background.isNull()) return QPixmap::fromImage(background);
   // A radial light on green cloth, with a faint fixed grain so the surface does not look flat.
   const QSize size = table::kClientSize;
   QImage image(size, QImage::Format_RGB32);

@@ -1,0 +1,61 @@
+#include "graphics_part.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+#include <cmath>
+
+#include "art/library_rules.h"
+#include "gif_writer.h"
+
+namespace artgen {
+
+namespace {
+
+// The purple menu: violet silk with a soft light from above.
+QImage PurpleBackground() {
+  QImage image(1520, 1000, QImage::Format_RGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      const double wave = std::sin(x / 170.0 + y / 300.0 + 1.5 * std::sin(y / 210.0 + x / 900.0));
+      const double light = 0.85 + 0.25 * wave * wave * wave -
+                           0.35 * std::pow(std::hypot(x - 760.0, y - 380.0) / 1000.0, 2);
+      auto c = [light](int v) { return std::clamp(static_cast<int>(v * light), 0, 255); };
+      line[x] = qRgb(c(118), c(64), c(168));
+    }
+  }
+  return image;
+}
+
+// The touch effect: rings spreading from the point touched, fading out.
+QByteArray TouchEffect() {
+  std::vector<QImage> frames;
+  constexpr int kSize = 48, kFrames = 8;
+  for (int f = 0; f < kFrames; ++f) {
+    QImage frame(kSize, kSize, QImage::Format_ARGB32);
+    frame.fill(Qt::transparent);
+    QPainter p(&frame);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double t = (f + 1) / double(kFrames);
+    for (int ring = 0; ring < 2; ++ring) {
+      const double r = (t - ring * 0.3) * kSize * 0.46;
+      if (r <= 1) continue;
+      p.setPen(QPen(ring ? QColor(255, 255, 255) : QColor(200, 120, 255), 3.2 * (1.1 - t)));
+      p.setBrush(Qt::NoBrush);
+      p.drawEllipse(QPointF(kSize / 2.0, kSize / 2.0), r, r);
+    }
+    frames.push_back(frame);
+  }
+  return EncodeGif(frames, 5);
+}
+
+}  // namespace
+
+bool MakeGraphics(BundleWriter& out) {
+  out.AddJpeg(QString::fromLatin1(quorvex::kPurpleMenuBackground), PurpleBackground(), 86);
+  out.AddData(QStringLiteral("GIF"), QString::fromLatin1(quorvex::kTouchEffect), TouchEffect());
+  return true;
+}
+
+}  // namespace artgen
