@@ -1,13 +1,17 @@
 // Builds the program's objects and wires them together.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QStyleFactory>
 
 #include "app/program_settings.h"
 #include "game/controller.h"
 #include "game/platform.h"
+#include "locale/lang_text.h"
 #include "opponent/computer_opponent.h"
 #include "ui/audio_output.h"
+#include "ui/club_keeper.h"
+#include "ui/club_menu.h"
 #include "ui/elapsed_clock.h"
 #include "ui/main_window.h"
 #include "ui/music_player.h"
@@ -29,12 +33,21 @@ int main(int argc, char* argv[]) {
   quorvex::ElapsedClock clock;
   // Seat 1's player: bids and plays from the full-information trick search.
   quorvex::ComputerOpponent opponent(window);
-  quorvex::SessionHooks hooks;
-  quorvex::GameController controller(window, opponent, random, clock, hooks);
+  // The club files beside the program: without both intact the run stops here, and the
+  // settings file is left as it was.
+  quorvex::ClubKeeper keeper(
+      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+  if (!keeper.ReadClubFilesAtStart(nullptr, settings.Get().Language)) return 1;
+  settings.Get().Language = quorvex::CurrentLanguage();
+  window.ApplyLanguage();
+  quorvex::GameController controller(window, opponent, random, clock, keeper);
   window.SetController(&controller);
-
-  // The club file will supply the player; until then a newcomer plays.
-  window.SetPlayer(quorvex::SessionPlayer{"Player", 0, 0});
+  keeper.SetParent(&window);
+  keeper.SetController(&controller);
+  quorvex::ClubMenu club_menu(keeper, settings.Get());
+  club_menu.SetController(&controller);
+  club_menu.AttachTo(window);
+  keeper.SetClubChanged([&club_menu] { club_menu.Refresh(); });
   window.show();
   music.Prepare(QDir::tempPath());
   const int code = app.exec();

@@ -127,6 +127,10 @@ void MainWindow::ApplyLanguage() {
   }
   language_box_->setToolTip(Qs(Text(Tx::Language)));
   if (bidding_) bidding_->ApplyLanguage();
+  if (club_menu_) {
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(club_menu_, &change);
+  }
   // The table's labels, the menu's header and footer are painted from the tables.
   update();
 }
@@ -141,6 +145,13 @@ void MainWindow::Remember(MadeCaption& caption, const std::string& text) {
 
 TFormTorg* MainWindow::BiddingDialog() const {
   return bidding_;
+}
+
+void MainWindow::SetClubMenu(QWidget* menu) {
+  club_menu_ = menu;
+  menu->setParent(this);
+  menu->move((width() - menu->width()) / 2, kExitButton.top() - 8 - menu->height());
+  ShowTitleOrMenuWidgets();
 }
 
 void MainWindow::SetPlayer(const SessionPlayer& player) {
@@ -178,7 +189,7 @@ void MainWindow::BuildButtons() {
 void MainWindow::BuildPopupMenu() {
   popup_ = new QMenu(this);
   score_action_ = popup_->addAction(QString());
-  score_action_->setEnabled(false);  // the score window comes with the records
+  score_action_->setEnabled(false);  // only during a session
   exit_action_ = popup_->addAction(QString());
   exit_action_->setEnabled(false);
   connect(exit_action_, &QAction::triggered, this, [this] {
@@ -205,7 +216,8 @@ void MainWindow::StartGame() {
 
 void MainWindow::ShowTitleOrMenuWidgets() {
   const bool menu = screen_ == Screen::Menu;
-  play_button_->setVisible(menu);
+  play_button_->setVisible(menu && !club_menu_);
+  if (club_menu_) club_menu_->setVisible(menu);
   exit_button_->setVisible(menu);
   language_box_->setVisible(menu);
   if (screen_ != Screen::Table) {
@@ -224,6 +236,7 @@ void MainWindow::ShowScreen(Screen screen) {
   screen_ = screen;
   if (screen != Screen::Table) model_ = TableModel{};
   exit_action_->setEnabled(screen == Screen::Table);
+  score_action_->setEnabled(screen == Screen::Table);
   ShowTitleOrMenuWidgets();
   if (screen != Screen::Table) unsetCursor();
   if (music_) music_->SetMenuShown(screen == Screen::Menu);
@@ -552,11 +565,13 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     table_painter_.PaintTable(painter, model_);
     return;
   }
+  // The club list names the players itself.
   const QString footer = screen_ == Screen::Title ? Qs(Text(Tx::ClickOrPressKey))
+                         : club_menu_             ? QString()
                                                   : Qs(Text(Tx::PlayingAs))
-                                                        .arg(Qs(player_.name).trimmed())
-                                                        .arg(player_.deals)
-                                                        .arg(player_.score);
+                                            .arg(Qs(player_.name).trimmed())
+                                            .arg(player_.deals)
+                                            .arg(player_.score);
   title_painter_.Paint(painter, screen_, frame_, footer);
 }
 

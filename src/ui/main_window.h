@@ -44,6 +44,8 @@ class MainWindow : public QWidget, public TableView {
   }
   // The settings of the run; a language chosen here is stored in them.
   void SetSettings(Settings* settings) { settings_ = settings; }
+  // The club list takes the place of the menu's play button and shows with the menu.
+  void SetClubMenu(QWidget* menu);
 
   // Re-captions everything built so far in the current language, at once.
   void ApplyLanguage();
@@ -139,6 +141,7 @@ class MainWindow : public QWidget, public TableView {
   SoundPlayer* sound_ = nullptr;
   MusicPlayer* music_ = nullptr;
   Settings* settings_ = nullptr;
+  QWidget* club_menu_ = nullptr;
   SessionPlayer player_;
   Screen screen_ = Screen::Title;
   int frame_ = 0;

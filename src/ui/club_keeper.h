@@ -1,0 +1,88 @@
+// The club member who plays and what becomes of their standing: the club files read at start,
+// the member chosen in the player dialog, and the end of a session (rating, history, club file,
+// local top ten, the end-of-game window).
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "game/controller.h"
+#include "records/club_file.h"
+#include "records/club_session.h"
+#include "records/history_line.h"
+#include "records/score_count.h"
+
+namespace quorvex {
+
+class ClubKeeper : public SessionHooks {
+ public:
+  explicit ClubKeeper(std::filesystem::path program_dir);
+
+  // Reads the local club file, then the network one. A missing or damaged file is reported to
+  // the player and the run must not go on; the local file's Russian mark picks the language.
+  bool ReadClubFilesAtStart(QWidget* parent, int settings_language);
+
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  void SetController(const GameController* controller) { controller_ = controller; }
+  // The LAN club ("Quorva.net") instead of the local one.
+  void SetNetwork(bool network) { network_ = network; }
+  bool Network() const { return network_; }
+  const ClubFile& Club() const { return network_ ? net_club_ : local_club_; }
+  std::filesystem::path ClubPath() const;
+  const std::filesystem::path& ProgramDir() const { return dir_; }
+
+  // The member in slot 1..5, or a new member for slot 0, starts a session. Name and password
+  // are UTF-8 as typed; what the controller starts from is returned.
+  SessionPlayer BeginSession(int slot, const std::string& name, const std::string& password);
+  bool InSession() const { return in_session_; }
+  // The player's counters for the "General score" window.
+  TCount GeneralScore() const;
+  // The name of the member who plays, without its padding (UTF-8).
+  std::string PlayerName() const;
+
+  // When the session ended, for the history; the system clock unless a test fixes it.
+  void SetStampSource(std::function<HistoryStamp()> source) { stamp_ = std::move(source); }
+  // Called once the club file changed, so that the club list shows it.
+  void SetClubChanged(std::function<void()> changed) { club_changed_ = std::move(changed); }
+
+  // SessionHooks
+  void SavePlayerRecord() override;
+  void EndSession(int32_t balance, int deals) override;
+
+  // The last club update, for the windows that show it.
+  const std::optional<ClubSessionOutcome>& LastOutcome() const { return last_; }
+
+ private:
+  ClubFile& MutableClub() { return network_ ? net_club_ : local_club_; }
+  // The club record of the session; false when it was saved already.
+  bool SaveRecord(int32_t balance, double rating);
+  double Rating(int32_t balance) const;
+  int32_t DealNo() const;
+  void ShowError(const std::string& text);
+
+  std::filesystem::path dir_;
+  QPointer<QWidget> parent_;
+  const GameController* controller_ = nullptr;
+  bool network_ = false;
+  ClubFile local_club_;
+  ClubFile net_club_;
+  std::function<HistoryStamp()> stamp_;
+  std::function<void()> club_changed_;
+
+  // The member of the session.
+  bool in_session_ = false;
+  int slot_ = 0;
+  std::string name_;      // Windows-1251, padded to 20
+  std::string password_;  // as typed, Windows-1251
+  int32_t previous_deals_ = 0;
+  double previous_rating_ = 0;
+  int32_t initial_score_ = 0;
+  std::optional<ClubSessionOutcome> last_;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,65 @@
+// The club list of the main menu: a header, the five members with their games and score or
+// rating, "New Player", and the buttons of the top ten, the history and the list's mode.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "game/controller.h"
+
+class QLabel;
+class QPushButton;
+
+namespace quorvex {
+
+class ClubKeeper;
+class GameController;
+class MainWindow;
+struct Settings;
+
+class ClubMenu : public QWidget {
+  Q_OBJECT
+
+ public:
+  ClubMenu(ClubKeeper& keeper, Settings& settings, QWidget* parent = nullptr);
+
+  void SetController(GameController* controller) { controller_ = controller; }
+  // Takes its place in the window's menu, answers the popup menu's "General score" and tells
+  // the window who plays.
+  void AttachTo(MainWindow& window);
+  // Called with the player when a session is about to start (the window shows who plays).
+  void SetSessionStarting(std::function<void(const SessionPlayer&)> starting);
+
+  // The member buttons 1..5 and "New Player" as 6.
+  QPushButton* MemberButton(int mode) const { return members_[mode - 1]; }
+  QPushButton* TopTenButton() const { return top_ten_; }
+  QPushButton* HistoryButton() const { return history_; }
+  QPushButton* ModeButton() const { return mode_; }
+  QLabel* Header() const { return header_; }
+
+  // Shows the club file as it stands and the captions in the current language.
+  void Refresh();
+  // Opens the player dialog for a member (1..5) or a new player (6) and starts the session.
+  void ChooseMember(int mode);
+  void ShowTopTen();
+  void ShowHistory();
+  void ToggleMode();
+  void ShowGeneralScore();
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  ClubKeeper& keeper_;
+  Settings& settings_;
+  GameController* controller_ = nullptr;
+  std::function<void(const SessionPlayer&)> starting_;
+  QLabel* header_ = nullptr;
+  std::array<QPushButton*, 6> members_{};
+  QPushButton* top_ten_ = nullptr;
+  QPushButton* history_ = nullptr;
+  QPushButton* mode_ = nullptr;
+};
+
+}  // namespace quorvex

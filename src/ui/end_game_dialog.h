@@ -1,0 +1,49 @@
+// "The completion of game": closes a cycle of 20 deals and tells the player whether the cycle's
+// score entered the local top ten, and at which place.
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace quorvex {
+
+struct EndGameInput {
+  int place = 0;          // 0 not placed, 1..10 the top ten; a server's rank may be higher
+  int32_t score = 0;      // the cycle's score
+  int account_state = 1;  // 1 not logged in, 2 logged in, 3 a rating game
+  bool lan = false;       // a LAN game
+};
+
+enum class EndGameClass { Best, Good, Bad };
+EndGameClass EndGameClassOf(int place);
+
+// One line of text on the window's picture.
+struct EndGameRow {
+  QString text;
+  QColor colour;
+  int height = 0;
+  int y = 0;
+};
+std::vector<EndGameRow> EndGameRows(const EndGameInput& in);
+// The sound the window opens with.
+const char* EndGameSound(EndGameClass result);
+
+class TFormEndGame : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFormEndGame(const EndGameInput& in, QWidget* parent = nullptr);
+
+  const EndGameInput& Input() const { return in_; }
+  EndGameClass Result() const { return EndGameClassOf(in_.place); }
+  // Whether the medal with the place is drawn.
+  bool ShowsMedal() const { return in_.place >= 1 && in_.place <= 10; }
+
+ private:
+  EndGameInput in_;
+};
+
+}  // namespace quorvex
