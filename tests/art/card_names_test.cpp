@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "support/cards.h"
+
 #include "art/card_names.h"
 
 namespace quorvex {
 namespace {
 
-TCard Card(const char* text) {
-  TCard card;
-  EXPECT_TRUE(ParseCardText(text, card));
-  return card;
-}
+using testing::Card;
 
 TEST(CardNames, FacesPipsAndAcesBorrowPrefixes) {
   struct Case {

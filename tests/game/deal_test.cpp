@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/cards.h"
+
 #include <cmath>
 
 #include "game/deal.h"
@@ -8,11 +10,7 @@
 namespace quorvex {
 namespace {
 
-TCard Card(const char* text) {
-  TCard card;
-  EXPECT_TRUE(ParseCardText(text, card)) << text;
-  return card;
-}
+using testing::Card;
 
 TEST(CardCode, DeckNumbersMapToRankAndSuit) {
   EXPECT_EQ(DeckCard(1), Card("2h"));

@@ -2,6 +2,8 @@
 // damaged, the sizes and cells of every window size, and the drawing of cards and special codes.
 #include <gtest/gtest.h>
 
+#include "support/cards.h"
+
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -21,11 +23,7 @@ namespace {
 
 const QString kBin = QStringLiteral(QUORVEX_BIN_DIR);
 
-TCard Card(const char* text) {
-  TCard card;
-  EXPECT_TRUE(ParseCardText(text, card));
-  return card;
-}
+using testing::Card;
 
 // A working directory inside a parent, each holding the libraries a test puts there; every
 // notice shown meanwhile is kept.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/cards.h"
+
 #include <QDir>
 #include <QFile>
 #include <QResource>
@@ -26,11 +28,7 @@ QString VoiceFile() {
   return kBinDir + QStringLiteral("/ZefCVoice3.dll");
 }
 
-TCard Card(const char* text) {
-  TCard card;
-  EXPECT_TRUE(ParseCardText(text, card)) << text;
-  return card;
-}
+using testing::Card;
 
 class SoundPlayerTest : public ::testing::Test {
  protected:

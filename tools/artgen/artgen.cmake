@@ -24,6 +24,7 @@ add_executable(quorvex_artgen ${_artgen_src}
   ${CMAKE_CURRENT_SOURCE_DIR}/src/art/face_pixels.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/art/library_rules.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/game/card.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/suit_symbol.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/settings/window_scale.cpp)
 target_include_directories(quorvex_artgen PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src)
 target_link_libraries(quorvex_artgen PRIVATE Qt6::Gui Qt6::Svg quorvex_warnings)

@@ -1,5 +1,7 @@
 #include "suit_shapes.h"
 
+#include "ui/suit_symbol.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTransform>
@@ -9,57 +11,9 @@ namespace artgen {
 
 namespace {
 
-QPainterPath Heart() {
-  QPainterPath p(QPointF(0.5, 0.98));
-  p.cubicTo(0.14, 0.7, 0.0, 0.5, 0.0, 0.3);
-  p.cubicTo(0.0, 0.12, 0.13, 0.02, 0.27, 0.02);
-  p.cubicTo(0.39, 0.02, 0.47, 0.1, 0.5, 0.21);
-  p.cubicTo(0.53, 0.1, 0.61, 0.02, 0.73, 0.02);
-  p.cubicTo(0.87, 0.02, 1.0, 0.12, 1.0, 0.3);
-  p.cubicTo(1.0, 0.5, 0.86, 0.7, 0.5, 0.98);
-  return p;
-}
-
-QPainterPath Diamond() {
-  QPainterPath p(QPointF(0.5, 0.0));
-  p.quadTo(0.66, 0.27, 0.88, 0.5);
-  p.quadTo(0.66, 0.73, 0.5, 1.0);
-  p.quadTo(0.34, 0.73, 0.12, 0.5);
-  p.quadTo(0.34, 0.27, 0.5, 0.0);
-  return p;
-}
-
-void AddStem(QPainterPath& p) {
-  QPainterPath stem(QPointF(0.46, 0.58));
-  stem.lineTo(0.54, 0.58);
-  stem.quadTo(0.56, 0.88, 0.74, 1.0);
-  stem.lineTo(0.26, 1.0);
-  stem.quadTo(0.44, 0.88, 0.46, 0.58);
-  p.addPath(stem);
-}
-
-QPainterPath Club() {
-  QPainterPath p;
-  p.setFillRule(Qt::WindingFill);
-  p.addEllipse(QPointF(0.5, 0.25), 0.225, 0.225);
-  p.addEllipse(QPointF(0.25, 0.58), 0.225, 0.225);
-  p.addEllipse(QPointF(0.75, 0.58), 0.225, 0.225);
-  p.addRect(QRectF(0.4, 0.35, 0.2, 0.3));
-  AddStem(p);
-  return p;
-}
-
-QPainterPath Spade() {
-  QPainterPath p(QPointF(0.5, 0.0));
-  p.setFillRule(Qt::WindingFill);
-  p.cubicTo(0.62, 0.18, 1.0, 0.36, 1.0, 0.6);
-  p.cubicTo(1.0, 0.76, 0.88, 0.84, 0.75, 0.84);
-  p.cubicTo(0.64, 0.84, 0.56, 0.78, 0.5, 0.7);
-  p.cubicTo(0.44, 0.78, 0.36, 0.84, 0.25, 0.84);
-  p.cubicTo(0.12, 0.84, 0.0, 0.76, 0.0, 0.6);
-  p.cubicTo(0.0, 0.36, 0.38, 0.18, 0.5, 0.0);
-  AddStem(p);
-  return p;
+// The French signs are the window's own, so the cards and the table draw the same pips.
+QPainterPath French(int suit) {
+  return quorvex::SuitPath(suit < 0 || suit > 3 ? 3 : suit, QRectF(0, 0, 1, 1));
 }
 
 // German suits.
@@ -184,20 +138,11 @@ QPainterPath Sword() {
 QPainterPath Unit(SuitFamily family, int suit) {
   switch (family) {
     case SuitFamily::kFrench:
-      switch (suit) {
-        case 0:
-          return Heart();
-        case 1:
-          return Diamond();
-        case 2:
-          return Club();
-        default:
-          return Spade();
-      }
+      return French(suit);
     case SuitFamily::kGerman:
       switch (suit) {
         case 0:
-          return Heart();
+          return French(0);
         case 1:
           return Bell();
         case 2:
