@@ -572,7 +572,7 @@ void MainWindow::paintEvent(QPaintEvent* event) {
                                             .arg(Qs(player_.name).trimmed())
                                             .arg(player_.deals)
                                             .arg(player_.score);
-  title_painter_.Paint(painter, screen_, frame_, footer);
+  title_painter_.Paint(painter, screen_, frame_, footer, !club_menu_);
 }
 
 }  // namespace quorvex

@@ -82,7 +82,8 @@ void TitlePainter::PaintFan(QPainter& p, QPoint pivot, double scale) const {
   p.restore();
 }
 
-void TitlePainter::Paint(QPainter& p, Screen screen, int frame, const QString& footer) const {
+void TitlePainter::Paint(QPainter& p, Screen screen, int frame, const QString& footer,
+                         bool menu_decorations) const {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -99,8 +100,10 @@ void TitlePainter::Paint(QPainter& p, Screen screen, int frame, const QString& f
     p.drawText(kClickRect, Qt::AlignCenter, footer);
   } else {
     PaintLogo(p, QRect(0, 14, 760, 88), 72);
-    PaintSuitRow(p, kMenuSuitTop, frame);
-    PaintFan(p, QPoint(380, 330), 0.9);
+    if (menu_decorations) {
+      PaintSuitRow(p, kMenuSuitTop, frame);
+      PaintFan(p, QPoint(380, 330), 0.9);
+    }
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(14);
     p.setFont(font);

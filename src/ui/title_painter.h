@@ -17,7 +17,9 @@ class TitlePainter {
   explicit TitlePainter(const CardPainter& cards) : cards_(cards) {}
 
   // Paints over the felt; frame counts the animation ticks.
-  void Paint(QPainter& painter, Screen screen, int frame, const QString& footer) const;
+  // The menu leaves out the suit row and the fan when the club list stands over them.
+  void Paint(QPainter& painter, Screen screen, int frame, const QString& footer,
+             bool menu_decorations = true) const;
   // The part of the picture that changes from one frame to the next.
   static QRect AnimatedRect(Screen screen);
 
