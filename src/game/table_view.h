@@ -49,6 +49,22 @@ struct BiddingButtons {
   bool ok = false;
 };
 
+// Where a flying card starts or lands.
+enum class FlightPlace {
+  HandCard,    // card `slot` of the seat's hand as laid out with `hand_count` cards
+  HandMiddle,  // the middle of the seat's hand zone, at the hand's top
+  TrickSpot,   // the seat's spot in the table centre
+  Stock,       // the stock pile
+  OffTable,    // just beyond the window edge on the seat's side, in line with its hand's middle
+};
+
+struct FlightEnd {
+  FlightPlace place = FlightPlace::Stock;
+  int seat = 0;
+  int slot = 0;        // HandCard: 1-based
+  int hand_count = 0;  // HandCard: the cards the hand held when the card left it
+};
+
 class TableView {
  public:
   virtual ~TableView() = default;
@@ -66,6 +82,10 @@ class TableView {
   virtual void ClearTableCentre(int seat) = 0;
   virtual void DrawTrickCard(int seat, const TCard& card) = 0;
   virtual void ShowResult(const DealScore& score) = 0;
+  // A card (kEmptyCard for the back) flies between two places when flights are on, and the call
+  // returns when it has landed. A card landing on its trick spot stays painted there until the
+  // spot is drawn; anywhere else it is erased on arrival.
+  virtual void FlyCard(const FlightEnd& /*from*/, const FlightEnd& /*to*/, const TCard& /*card*/) {}
   // Text written over the upper hand while the LAN client waits for the deck.
   virtual void ShowWaitText(const std::string& text) = 0;
 
