@@ -1,7 +1,7 @@
 # Debian packages the build and the tests need; sourced by scripts/play and scripts/test.
 QUORVEX_PACKAGES=(
   g++ make cmake pkg-config git ca-certificates
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libgif-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core fonts-noto-cjk
   famfamfam-flag-png

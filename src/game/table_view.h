@@ -86,6 +86,10 @@ class TableView {
   // returns when it has landed. A card landing on its trick spot stays painted there until the
   // spot is drawn; anywhere else it is erased on arrival.
   virtual void FlyCard(const FlightEnd& /*from*/, const FlightEnd& /*to*/, const TCard& /*card*/) {}
+  // The deal's recording as an animated GIF, when games are recorded: a new deal has been dealt
+  // and drawn; the deal has been scored and its result drawn.
+  virtual void BeginDealRecording() {}
+  virtual void EndDealRecording() {}
   // Text written over the upper hand while the LAN client waits for the deck.
   virtual void ShowWaitText(const std::string& text) = 0;
 
