@@ -306,15 +306,23 @@ TEST(ControllerSession, EndButtonEndsTheSessionWithItsBalance) {
   EXPECT_EQ(view.questions.size(), 2u);
 }
 
-TEST(ControllerLan, ServerSendsTheDeckAndLeadsThePace) {
+// One side of a LAN game, its messages kept in `link`.
+class ControllerLan : public ::testing::Test {
+ protected:
+  ControllerLan() : controller(view, opponent, random, clock, hooks) {
+    controller.SetPeerLink(&link);
+  }
+
   RecordingView view;
   PlainOpponent opponent;
-  SeededRandom random(9);
+  SeededRandom random{9};
   FakeClock clock;
   SessionHooks hooks;
   RecordingLink link;
-  GameController controller(view, opponent, random, clock, hooks);
-  controller.SetPeerLink(&link);
+  GameController controller;
+};
+
+TEST_F(ControllerLan, ServerSendsTheDeckAndLeadsThePace) {
   controller.StartSession(TableRole::LanServer, SessionPlayer{"Server", 0, 0}, "Client   ");
   ASSERT_EQ(link.sent.size(), 1u);
   const std::string& deck = link.sent[0];
@@ -337,15 +345,7 @@ TEST(ControllerLan, ServerSendsTheDeckAndLeadsThePace) {
   EXPECT_EQ(controller.State().StockNext, 29);
 }
 
-TEST(ControllerLan, ClientWaitsForTheDeckAndNeverPacesTheGame) {
-  RecordingView view;
-  PlainOpponent opponent;
-  SeededRandom random(9);
-  FakeClock clock;
-  SessionHooks hooks;
-  RecordingLink link;
-  GameController controller(view, opponent, random, clock, hooks);
-  controller.SetPeerLink(&link);
+TEST_F(ControllerLan, ClientWaitsForTheDeckAndNeverPacesTheGame) {
   controller.StartSession(TableRole::LanClient, SessionPlayer{"Client", 4, 0}, "Server");
   EXPECT_EQ(view.wait_text, "Expectation of the server...");
   EXPECT_FALSE(controller.TableActive());
