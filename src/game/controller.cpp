@@ -141,6 +141,7 @@ void GameController::StartDeal(bool continue_session) {
   state_.PlayState = 1;
   timer_running_ = false;
   view_.SetMainTimer(kSessionTimerMs, false);
+  view_.BeginDealRecording();
 }
 
 void GameController::SetDeckReceived() {
@@ -220,6 +221,11 @@ void GameController::PlayCard(int seat, int index, bool announce) {
   state_.Hand[seat][index] = kEmptyCard;
   state_.HandRank[seat][index] = kEmptyRank;
   RedrawHand(seat);
+  // The computer's hand is face down: its card leaves from the middle of the hand.
+  const FlightEnd from = seat == 2
+                             ? FlightEnd{FlightPlace::HandCard, 2, index, state_.HandCount[2] + 1}
+                             : FlightEnd{FlightPlace::HandMiddle, 1, 0, 0};
+  view_.FlyCard(from, FlightEnd{FlightPlace::TrickSpot, seat, 0, 0}, card);
   view_.DrawTrickCard(seat, card);
   view_.PlayEffect("WHodsDo");
   state_.Phase = static_cast<uint8_t>(OtherSeat(seat));
@@ -244,6 +250,17 @@ void GameController::ResolveTrick() {
 
 void GameController::CollectTrick() {
   if (state_.Phase != PhaseTrickDone) return;
+  // Both cards fly off the table to the winner's side.
+  const int winner = state_.Leader;
+  const int won = TrickWinnerSlot(state_.Trick[1], state_.TrickRank[1], state_.Trick[2],
+                                  state_.TrickRank[2], state_.Trump);
+  const int seat_of_slot[3] = {0, won == 1 ? winner : OtherSeat(winner),
+                               won == 1 ? OtherSeat(winner) : winner};
+  for (int pos = 1; pos <= 2; ++pos) {
+    view_.ClearTableCentre(seat_of_slot[pos]);
+    view_.FlyCard(FlightEnd{FlightPlace::TrickSpot, seat_of_slot[pos], 0, 0},
+                  FlightEnd{FlightPlace::OffTable, winner, 0, 0}, state_.Trick[pos]);
+  }
   view_.ClearTableCentre(0);
   state_.Phase = state_.Leader;
   for (int pos = 1; pos <= 2; ++pos) {
@@ -264,6 +281,10 @@ void GameController::CollectTrick() {
       state_.HandRank[seat][kHandSlots] = state_.DeckRank[state_.StockNext];
       ++state_.HandCount[seat];
       ++state_.StockNext;
+      // The stock shows one card less before the drawn card flies face down to its hand.
+      view_.DrawStock(state_.StockLeft());
+      view_.FlyCard(FlightEnd{FlightPlace::Stock, 0, 0, 0},
+                    FlightEnd{FlightPlace::HandMiddle, seat, 0, 0}, kEmptyCard);
       RedrawHand(seat);
     }
     view_.DrawStock(state_.StockLeft());
@@ -350,6 +371,7 @@ void GameController::FinishDeal() {
   SetMain(Text(Tx::NextGame), false);
   ApplyCycleRules();
   RedrawPlates();
+  view_.EndDealRecording();
 }
 
 void GameController::ApplyCycleRules() {

@@ -146,6 +146,31 @@ TEST_F(ControllerTest, ComputerLeadsOnTheNextTick) {
   EXPECT_EQ(controller.State().HandCount[1], 12);
 }
 
+TEST_F(ControllerTest, CollectedCardsFlyToTheWinner) {
+  Start(1);
+  controller.OnMainButton();
+  PlayTrick();
+  const int winner = controller.State().Leader;
+  const TCard led = controller.State().Trick[1];
+  const TCard reply = controller.State().Trick[2];
+  view.flights.clear();
+  controller.OnMainButton();
+  ASSERT_GE(view.flights.size(), 2u);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(view.flights[i].to.place, FlightPlace::OffTable);
+    EXPECT_EQ(view.flights[i].to.seat, winner);
+  }
+  // Deal 2: the computer led, so the led card leaves seat 1's spot.
+  EXPECT_EQ(view.flights[0].card, led);
+  EXPECT_EQ(view.flights[0].from.seat, 1);
+  EXPECT_EQ(view.flights[1].card, reply);
+  EXPECT_EQ(view.flights[1].from.seat, 2);
+  // Then the leader of the trick draws first.
+  ASSERT_EQ(view.flights.size(), 4u);
+  EXPECT_EQ(view.flights[2].to.seat, 1);
+  EXPECT_EQ(view.flights[3].to.seat, 2);
+}
+
 TEST_F(ControllerTest, RevokeIsRefusedWithASound) {
   Start(1);
   controller.OnMainButton();
@@ -208,7 +233,29 @@ TEST_F(ControllerTest, WholeDealFromDrawToScore) {
   EXPECT_TRUE(view.main.enabled);
   EXPECT_TRUE(view.end.enabled);
 
+  // Every card flies: 52 from the hands to the table, 52 off the table to the trick's winner,
+  // 26 face down from the stock; the deal's recording starts at the deal and ends at its score.
+  int played = 0, collected = 0, drawn = 0;
+  for (const auto& f : view.flights) {
+    if (f.to.place == FlightPlace::TrickSpot) {
+      ++played;
+      EXPECT_EQ(f.from.seat, f.to.seat);
+      EXPECT_EQ(f.from.place, f.to.seat == 2 ? FlightPlace::HandCard : FlightPlace::HandMiddle);
+    }
+    if (f.to.place == FlightPlace::OffTable) ++collected;
+    if (f.from.place == FlightPlace::Stock) {
+      ++drawn;
+      EXPECT_TRUE(f.card.Empty());
+    }
+  }
+  EXPECT_EQ(played, 52);
+  EXPECT_EQ(collected, 52);
+  EXPECT_EQ(drawn, 26);
+  EXPECT_EQ(view.recordings_begun, 1);
+  EXPECT_EQ(view.recordings_ended, 1);
+
   controller.OnMainButton();
+  EXPECT_EQ(view.recordings_begun, 2);
   EXPECT_EQ(s.DealNo, 2);
   EXPECT_EQ(controller.SessionDeals(), 2);
   EXPECT_EQ(s.PlayState, 1);

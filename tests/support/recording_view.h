@@ -30,6 +30,11 @@ class RecordingView : public TableView {
   void ClearTableCentre(int) override { trick_shown = 0; }
   void DrawTrickCard(int, const TCard&) override { ++trick_shown; }
   void ShowResult(const DealScore& s) override { results.push_back(s); }
+  void FlyCard(const FlightEnd& from, const FlightEnd& to, const TCard& card) override {
+    flights.push_back({from, to, card});
+  }
+  void BeginDealRecording() override { ++recordings_begun; }
+  void EndDealRecording() override { ++recordings_ended; }
   void ShowWaitText(const std::string& text) override { wait_text = text; }
   void SetMainButton(const ButtonState& s) override { main = s; }
   void SetEndButton(const ButtonState& s) override { end = s; }
@@ -67,6 +72,14 @@ class RecordingView : public TableView {
   int stock = -1;
   int trick_shown = 0;
   std::vector<DealScore> results;
+  struct Flight {
+    FlightEnd from;
+    FlightEnd to;
+    TCard card;
+  };
+  std::vector<Flight> flights;
+  int recordings_begun = 0;
+  int recordings_ended = 0;
   std::string wait_text;
   ButtonState main;
   ButtonState end;
