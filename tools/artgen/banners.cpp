@@ -6,22 +6,13 @@
 #include <QRadialGradient>
 #include <cmath>
 
+#include "canvas.h"
 #include "face_art.h"
 #include "suit_shapes.h"
 
 namespace artgen {
 
 namespace {
-
-QImage Clear(int w, int h) {
-  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  return image;
-}
-
-QImage Done(const QImage& image) {
-  return image.convertToFormat(QImage::Format_ARGB32);
-}
 
 // A glossy red bar in the rounded (classic) or square (new) style, `width` wide.
 QImage RedBar(int width, int height, bool square) {

@@ -9,21 +9,12 @@
 
 #include "back_art.h"
 #include "banners.h"
+#include "canvas.h"
 #include "suit_shapes.h"
 
 namespace artgen {
 
 namespace {
-
-QImage Clear(int w, int h) {
-  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  return image;
-}
-
-QImage Done(const QImage& image) {
-  return image.convertToFormat(QImage::Format_ARGB32);
-}
 
 // A cream board with a wooden rim, drawn at any scale: panels, frames and the result.
 QImage Board(double w, double h, double scale, const QColor& rim, const QColor& top,
