@@ -80,8 +80,8 @@ MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::CustomizeWindowHint),
-      table_painter_(cards_),
-      title_painter_(cards_) {
+      table_painter_(cards_, layout_),
+      title_painter_(cards_, layout_) {
   setWindowTitle(BaseTitle());
   setFixedSize(table::kClientSize);
   setAttribute(Qt::WA_OpaquePaintEvent);

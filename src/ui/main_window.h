@@ -11,6 +11,7 @@
 #include "game/controller.h"
 #include "game/table_view.h"
 #include "ui/card_painter.h"
+#include "ui/table_layout.h"
 #include "ui/table_model.h"
 #include "ui/table_painter.h"
 #include "ui/title_painter.h"
@@ -147,6 +148,7 @@ class MainWindow : public QWidget, public TableView {
   int frame_ = 0;
   TableModel model_;
   CardPainter cards_;
+  TableLayout layout_;
   TablePainter table_painter_;
   TitlePainter title_painter_;
 

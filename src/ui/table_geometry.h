@@ -21,6 +21,7 @@ inline constexpr QRect kLowerPlate{300, 370, 160, 20};
 inline constexpr QRect kCentre{275, 150, 210, 200};
 inline constexpr QRect kStock{581, 150, 100, 166};
 inline constexpr QRect kDealPanel{65, 205, 130, 90};
+inline constexpr QRect kChatHistory{565, 10, 130, 90};
 inline constexpr QRect kMainButton{550, 310, 160, 30};
 inline constexpr QRect kEndButton{550, 340, 160, 30};
 // The computer's search progress, on the free felt left of the upper hand.

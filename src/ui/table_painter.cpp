@@ -79,7 +79,8 @@ QString Signed(int32_t value, bool plus) {
 }
 }  // namespace
 
-TablePainter::TablePainter(const CardPainter& cards) : cards_(cards), felt_(MakeFelt()) {}
+TablePainter::TablePainter(const CardPainter& cards, const TableLayout& layout)
+    : cards_(cards), layout_(layout), felt_(MakeFelt()) {}
 
 QPixmap TablePainter::MakeFelt() {
   // The table's background picture; the drawn felt below stands in when there is none.

@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include "ui/card_painter.h"
+#include "ui/table_layout.h"
 #include "ui/table_model.h"
 
 class QPainter;
@@ -14,7 +15,8 @@ namespace quorvex {
 
 class TablePainter {
  public:
-  explicit TablePainter(const CardPainter& cards);
+  // Both are the window's and outlive the painter; the layout may change between paints.
+  TablePainter(const CardPainter& cards, const TableLayout& layout);
 
   // The green felt under everything, for any part of the client area.
   void PaintFelt(QPainter& painter, const QRect& area) const;
@@ -34,6 +36,7 @@ class TablePainter {
   static QPixmap MakeFelt();
 
   const CardPainter& cards_;
+  const TableLayout& layout_;
   QPixmap felt_;
 };
 

@@ -7,6 +7,7 @@
 
 #include "game/table_view.h"
 #include "ui/card_painter.h"
+#include "ui/table_layout.h"
 
 class QPainter;
 
@@ -14,7 +15,8 @@ namespace quorvex {
 
 class TitlePainter {
  public:
-  explicit TitlePainter(const CardPainter& cards) : cards_(cards) {}
+  TitlePainter(const CardPainter& cards, const TableLayout& layout)
+      : cards_(cards), layout_(layout) {}
 
   // Paints over the felt; frame counts the animation ticks.
   // The menu leaves out the suit row and the fan when the club list stands over them.
@@ -29,6 +31,7 @@ class TitlePainter {
   void PaintFan(QPainter& painter, QPoint pivot, double scale) const;
 
   const CardPainter& cards_;
+  const TableLayout& layout_;
 };
 
 }  // namespace quorvex

@@ -105,7 +105,8 @@ QImage Backs() {
 // The table of the normal window in the middle of a deal.
 QImage Table() {
   CardPainter cards;
-  TablePainter painter(cards);
+  TableLayout layout;
+  TablePainter painter(cards, layout);
   TableModel model;
   const char* const lower[] = {"Ah", "Kh", "Th", "5h", "Qs", "9s", "8s",
                                "Ad", "Jd", "4d", "Kc", "7c", "2c"};
