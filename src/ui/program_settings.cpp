@@ -1,18 +1,16 @@
-#include "app/program_settings.h"
+#include "ui/program_settings.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QMessageBox>
 
 #include "locale/lang_text.h"
 #include "locale/languages.h"
 #include "settings/settings_file.h"
+#include "ui/modal_run.h"
 
 namespace quorvex {
 
-ProgramSettings::ProgramSettings()
-    : file_(SettingsFilePath(
-          QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString())) {
+ProgramSettings::ProgramSettings(const std::filesystem::path& program_dir)
+    : file_(SettingsFilePath(program_dir)) {
   settings_ = ReadSettingsFile(file_).settings;
   // The Russian mark of the local club file is read with the club file; until then no file
   // carries it.
@@ -21,11 +19,13 @@ ProgramSettings::ProgramSettings()
   settings_.Language = CurrentLanguage();
 }
 
-void ProgramSettings::Save(QWidget* parent) const {
+bool ProgramSettings::Save(QWidget* parent) const {
   const SettingsSaveResult saved = WriteSettingsFile(file_, settings_);
-  if (saved.ok) return;
-  QMessageBox::critical(parent, QString::fromUtf8(Text(Tx::ProductTitle).c_str()),
-                        QString::fromUtf8(saved.error.c_str()));
+  if (saved.ok) return true;
+  QMessageBox box(QMessageBox::Critical, QString::fromUtf8(Text(Tx::ProductTitle).c_str()),
+                  QString::fromUtf8(saved.error.c_str()), QMessageBox::Ok, parent);
+  RunModal(box);
+  return false;
 }
 
 }  // namespace quorvex

@@ -1,0 +1,153 @@
+// The program's start and exit on a folder of its own: the club files decide whether the run
+// goes on, and only a run that started writes its settings back.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "locale/lang_text.h"
+#include "locale/languages.h"
+#include "records/club_file.h"
+#include "settings/settings_file.h"
+#include "sound_recorders.h"
+#include "ui/modal_run.h"
+#include "ui/program_start.h"
+
+namespace quorvex::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string FileBytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// Every message box of the run is answered at once and remembered.
+class ProgramStartTest : public ::testing::Test {
+ protected:
+  ProgramStartTest()
+      : dir(fs::temp_directory_path() /
+            ("quorvex_start_" +
+             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+             std::to_string(::getpid()))) {
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    SetCurrentLanguage(0);
+    SetModalHook([this](QDialog& dialog) {
+      if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+        messages.push_back(box->text().toStdString());
+      return int(QDialog::Accepted);
+    });
+  }
+  ~ProgramStartTest() override {
+    SetModalHook(nullptr);
+    SetCurrentLanguage(0);
+    fs::remove_all(dir);
+  }
+
+  ProgramPlaces Places() const { return {dir, temp.path()}; }
+  fs::path SettingsFile() const { return SettingsFilePath(dir); }
+
+  void WriteClubs(const ClubFile& local = FreshClubFile()) {
+    ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, false), local).ok);
+    ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, true), FreshClubFile()).ok);
+  }
+
+  fs::path dir;
+  QTemporaryDir temp;
+  RecordingClips clips;
+  RecordingSong song;
+  std::vector<std::string> messages;
+};
+
+TEST_F(ProgramStartTest, AMissingOrDamagedClubFileStopsTheStartAndLeavesTheSettingsFileAlone) {
+  enum class Club { Missing, Damaged, NetMissing };
+  struct Case {
+    Club club;
+    bool settings_file;  // a settings file from an earlier run
+    const char* message;
+  } const cases[] = {
+      {Club::Missing, false, "Can`t find the file"},
+      {Club::Missing, true, "Can`t find the file"},
+      {Club::Damaged, true, "The incorrect file"},
+      {Club::NetMissing, true, "Can`t find the file"},
+  };
+  Settings earlier;
+  earlier.Speed = 6;
+  earlier.PlayerName = "Boris";
+  for (const Case& c : cases) {
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    messages.clear();
+    if (c.settings_file) {
+      ASSERT_TRUE(WriteSettingsFile(SettingsFile(), earlier).ok);
+    }
+    const std::string before = c.settings_file ? FileBytes(SettingsFile()) : std::string();
+    if (c.club == Club::Damaged) {
+      std::string text = ClubFileText(FreshClubFile());
+      text[3] = 'x';
+      std::ofstream(ClubFilePath(dir, false), std::ios::binary) << text;
+      std::ofstream(ClubFilePath(dir, true), std::ios::binary) << ClubFileText(FreshClubFile());
+    } else if (c.club == Club::NetMissing) {
+      ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, false), FreshClubFile()).ok);
+    }
+    {
+      ProgramStart program(Places(), clips, song);
+      EXPECT_EQ(program.GetSettings().Speed, c.settings_file ? 6 : 4);
+      EXPECT_FALSE(program.Start());
+      EXPECT_TRUE(program.Finish());  // nothing to write
+    }
+    ASSERT_EQ(messages.size(), 1u) << c.message;
+    EXPECT_EQ(messages[0].rfind(c.message, 0), 0u) << messages[0];
+    if (c.settings_file) {
+      EXPECT_EQ(FileBytes(SettingsFile()), before);
+    } else {
+      EXPECT_FALSE(fs::exists(SettingsFile()));
+    }
+  }
+}
+
+TEST_F(ProgramStartTest, ANormalStartAndExitWritesTheSettings) {
+  ClubFile marked = FreshClubFile();
+  marked.line17.replace(0, 1, "1");  // the club asks for Russian
+  WriteClubs(marked);
+  {
+    ProgramStart program(Places(), clips, song);
+    ASSERT_TRUE(program.Start());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(program.Window().isVisible());
+    EXPECT_EQ(program.Window().CurrentScreen(), Screen::Title);
+    EXPECT_EQ(program.Menu().parentWidget(), &program.Window());
+    EXPECT_EQ(CurrentLanguage(), 1);
+    EXPECT_FALSE(fs::exists(SettingsFile()));  // written when the program ends
+    program.GetSettings().PlayerName = "Ada";
+    EXPECT_TRUE(program.Finish());
+  }
+  EXPECT_TRUE(messages.empty());
+  const SettingsReadResult read = ReadSettingsFile(SettingsFile());
+  EXPECT_EQ(read.end, SettingsReadEnd::Complete);
+  EXPECT_EQ(read.settings.Language, 1);
+  EXPECT_EQ(read.settings.PlayerName, "Ada");
+}
+
+TEST_F(ProgramStartTest, SettingsThatCannotBeWrittenAreToldAtExit) {
+  WriteClubs();
+  fs::create_directories(SettingsFile());  // a folder where the file should go
+  ProgramStart program(Places(), clips, song);
+  ASSERT_TRUE(program.Start());
+  EXPECT_FALSE(program.Finish());
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_FALSE(messages[0].empty());
+}
+
+}  // namespace
+}  // namespace quorvex::testing
