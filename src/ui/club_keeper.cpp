@@ -10,8 +10,10 @@
 #include "locale/languages.h"
 #include "records/history_file.h"
 #include "records/rating.h"
+#include "sound/effects.h"
 #include "ui/end_game_dialog.h"
 #include "ui/modal_run.h"
+#include "ui/sound_player.h"
 
 namespace quorvex {
 namespace {
@@ -154,11 +156,15 @@ void ClubKeeper::EndSession(int32_t balance, int deals) {
   const HistoryWrite history = WriteHistory(dir_, records, stamp_());
   if (!history.write.ok) ShowError(history.write.error);
 
+  // The session's result is heard unless it closes a cycle: the end-of-game window has its own
+  // sound then.
+  const std::string_view effect = SessionEndEffect(DealNo(), balance);
+  if (sound_ && !effect.empty()) sound_->PlayEffect(effect, false);
+
   if (!SaveRecord(balance, rating)) return;
   if (last_ && last_->cycle_complete) {
     // Not logged in to an online account: the club's title of a local game.
-    TFormEndGame dialog(EndGameInput{last_->place, last_->cycle_score, 1, network_}, parent_);
-    RunModal(dialog);
+    RunEndGame(EndGameInput{last_->place, last_->cycle_score, 1, network_}, parent_, sound_);
   }
 }
 

@@ -19,6 +19,8 @@
 
 namespace quorvex {
 
+class SoundPlayer;
+
 class ClubKeeper : public SessionHooks {
  public:
   explicit ClubKeeper(std::filesystem::path program_dir);
@@ -29,6 +31,8 @@ class ClubKeeper : public SessionHooks {
 
   void SetParent(QWidget* parent) { parent_ = parent; }
   void SetController(const GameController* controller) { controller_ = controller; }
+  // The end of a session is heard through it: the session's result, the end-of-game window.
+  void SetSound(SoundPlayer* sound) { sound_ = sound; }
   // The LAN club ("Quorva.net") instead of the local one.
   void SetNetwork(bool network) { network_ = network; }
   bool Network() const { return network_; }
@@ -68,6 +72,7 @@ class ClubKeeper : public SessionHooks {
   std::filesystem::path dir_;
   QPointer<QWidget> parent_;
   const GameController* controller_ = nullptr;
+  SoundPlayer* sound_ = nullptr;
   bool network_ = false;
   ClubFile local_club_;
   ClubFile net_club_;

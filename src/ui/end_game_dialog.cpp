@@ -8,6 +8,9 @@
 #include <QVBoxLayout>
 
 #include "locale/lang_text.h"
+#include "sound/effects.h"
+#include "ui/modal_run.h"
+#include "ui/sound_player.h"
 
 namespace quorvex {
 namespace {
@@ -90,18 +93,6 @@ EndGameClass EndGameClassOf(int place) {
   return EndGameClass::Bad;
 }
 
-const char* EndGameSound(EndGameClass result) {
-  switch (result) {
-    case EndGameClass::Best:
-      return "WFiBest";
-    case EndGameClass::Good:
-      return "WFiGood";
-    case EndGameClass::Bad:
-      break;
-  }
-  return "WFiBads";
-}
-
 std::vector<EndGameRow> EndGameRows(const EndGameInput& in) {
   const QColor purple(0x80, 0x00, 0x80), maroon(0x80, 0x00, 0x00), navy(0x00, 0x00, 0x80),
       green(0x00, 0x80, 0x00), black(Qt::black);
@@ -163,6 +154,12 @@ TFormEndGame::TFormEndGame(const EndGameInput& in, QWidget* parent) : QDialog(pa
   layout->addLayout(row);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int RunEndGame(const EndGameInput& in, QWidget* parent, SoundPlayer* sound) {
+  TFormEndGame dialog(in, parent);
+  if (sound) sound->PlayEffect(EndGameEffect(in.place), false);
+  return RunModal(dialog);
 }
 
 }  // namespace quorvex

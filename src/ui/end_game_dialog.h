@@ -10,6 +10,8 @@
 
 namespace quorvex {
 
+class SoundPlayer;
+
 struct EndGameInput {
   int place = 0;          // 0 not placed, 1..10 the top ten; a server's rank may be higher
   int32_t score = 0;      // the cycle's score
@@ -28,8 +30,6 @@ struct EndGameRow {
   int y = 0;
 };
 std::vector<EndGameRow> EndGameRows(const EndGameInput& in);
-// The sound the window opens with.
-const char* EndGameSound(EndGameClass result);
 
 class TFormEndGame : public QDialog {
   Q_OBJECT
@@ -45,5 +45,9 @@ class TFormEndGame : public QDialog {
  private:
   EndGameInput in_;
 };
+
+// Opens the window with the sound of its result class ("WFiBest", "WFiGood", "WFiBads"), heard
+// when the sound is on; returns when the player has closed it.
+int RunEndGame(const EndGameInput& in, QWidget* parent, SoundPlayer* sound);
 
 }  // namespace quorvex
