@@ -18,6 +18,7 @@
 #include "records/history_file.h"
 #include "records/rating.h"
 #include "settings/settings.h"
+#include "sound_recorders.h"
 #include "ui/club_keeper.h"
 #include "ui/club_menu.h"
 #include "ui/count_window.h"
@@ -25,6 +26,7 @@
 #include "ui/history_window.h"
 #include "ui/modal_run.h"
 #include "ui/player_dialog.h"
+#include "ui/sound_player.h"
 #include "ui/top_ten_window.h"
 #include "window_fixture.h"
 
@@ -75,7 +77,9 @@ class ClubSessionTest : public ::testing::Test {
     keeper.SetStampSource([] { return HistoryStamp{21, 5, "10.12.2026"}; });
     keeper.SetParent(&window);
     keeper.SetController(&controller);
+    keeper.SetSound(&sound);
     keeper.SetClubChanged([this] { menu.Refresh(); });
+    settings.FlyingCards = false;  // the cards land at once: these tests watch the records
     window.SetSettings(&settings);
     window.SetController(&controller);
     window.SetAskHandler([this](const std::string&) { return true; });
@@ -110,6 +114,7 @@ class ClubSessionTest : public ::testing::Test {
       messages.push_back(box->text().toStdString());
     } else if (auto* end = qobject_cast<TFormEndGame*>(&dialog)) {
       end_games.push_back(end->Input());
+      clips_at_end_game = clips.played.size();
       SaveDialogShot(dialog, "end_of_game");
     } else if (qobject_cast<TFormCount*>(&dialog)) {
       ++score_windows;
@@ -159,6 +164,9 @@ class ClubSessionTest : public ::testing::Test {
 
   fs::path dir;
   Settings settings;
+  // What the keeper lets the player hear; the window's own effects are not wired here.
+  RecordingClips clips;
+  SoundPlayer sound{settings, clips};
   MainWindow window;
   FixedRandom random;
   StillClock clock;
@@ -170,6 +178,7 @@ class ClubSessionTest : public ::testing::Test {
   std::vector<std::string> typed_passwords{"abc"};
   std::vector<std::string> messages;
   std::vector<EndGameInput> end_games;
+  size_t clips_at_end_game = 0;
   int score_windows = 0;
   int other_windows = 0;
 };
@@ -213,6 +222,10 @@ TEST_F(ClubSessionTest, ACycleOfTwentyDealsIsRecordedOnceInClubTopTenAndHistory)
   EXPECT_EQ(end_games[0].place, 1);
   EXPECT_EQ(end_games[0].score, balance);
   EXPECT_EQ(end_games[0].account_state, 1);
+  // No result sound for a closed cycle: the window's sound of the first place, as it opened.
+  ASSERT_EQ(clips.played.size(), 1u);
+  EXPECT_EQ(clips.played[0].wav, EffectClip("WFiBest"));
+  EXPECT_EQ(clips_at_end_game, 1u);
 
   // The club file: the new member at the top with the new rating and the score reset; the cycle
   // in the top ten once.
@@ -282,6 +295,23 @@ TEST_F(MemberSessionTest, LeavingEarlyKeepsTheMembersStandingOnceAndWritesNoHist
   EXPECT_TRUE(ClubOnDisk().TopTen(1).Empty());
   EXPECT_TRUE(ListHistoryFiles(dir).empty());
   EXPECT_TRUE(end_games.empty());
+}
+
+TEST_F(MemberSessionTest, EndingMidCycleSoundsTheResultAndOpensNoEndOfGameWindow) {
+  typed_passwords = {"pw"};
+  QTest::mouseClick(menu.MemberButton(1), Qt::LeftButton);
+  PlayDeal();
+  ASSERT_EQ(State().DealNo, 11);
+  const int32_t balance = controller.Balance();
+  ASSERT_NE(balance, 0);
+  ASSERT_TRUE(window.EndButton()->isEnabled());
+  QTest::mouseClick(window.EndButton(), Qt::LeftButton);
+  ASSERT_EQ(window.CurrentScreen(), Screen::Menu);
+  EXPECT_TRUE(end_games.empty());
+  ASSERT_EQ(clips.played.size(), 1u);
+  EXPECT_EQ(clips.played[0].wav, EffectClip(balance > 0 ? "WKoGood" : "WKoBads"));
+  EXPECT_FALSE(clips.played[0].wait);
+  EXPECT_EQ(ClubOnDisk().Profile(1)->deals, 11);
 }
 
 TEST(PlayerEntry, NamesAndPasswordsAreCheckedAsTheClubKeepsThem) {
