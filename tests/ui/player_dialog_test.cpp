@@ -185,6 +185,9 @@ TEST_F(WelcomeTest, TheMachinesOwnAddressesFillTheBoxesWithTheirHints) {
     EXPECT_EQ(box->text().toStdString(), filled ? expected[i].address : "") << i;
     EXPECT_EQ(box->toolTip().toStdString(), filled ? expected[i].hint : "") << i;
   }
+  const QByteArray shots = qgetenv("QUORVEX_SHOT_DIR");
+  if (!shots.isEmpty())
+    dialog.grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/welcome_network.png"));
 }
 
 }  // namespace
