@@ -1,9 +1,11 @@
 // What the table shows right now: the controller's drawing calls fill it, the painter reads it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/card.h"
@@ -37,6 +39,29 @@ struct DealPanelModel {
   std::string hint;
 };
 
+// The last four chat lines of a two-player game, oldest first; sender 1..4 picks the colour.
+struct ChatLine {
+  int sender = 0;
+  std::string text;
+};
+
+struct ChatModel {
+  bool shown = false;
+  std::array<ChatLine, 4> lines;
+
+  // A new line takes the first empty line; when all four are used they move up by one.
+  void Add(int sender, std::string text) {
+    for (ChatLine& line : lines)
+      if (line.text.empty()) {
+        line = {sender, std::move(text)};
+        return;
+      }
+    for (size_t i = 0; i + 1 < lines.size(); ++i) lines[i] = std::move(lines[i + 1]);
+    lines.back() = {sender, std::move(text)};
+  }
+  void Clear() { lines = {}; }
+};
+
 struct TableModel {
   HandModel hands[3];
   bool plate_shown[3] = {};
@@ -48,6 +73,10 @@ struct TableModel {
   std::optional<DealScore> result;
   std::string wait_text;
   int progress = -1;  // percent of the computer's search; below 0 when hidden
+  ChatModel chat;
+  // Seconds left on each seat's move clock in a tournament game; a clock without a value is not
+  // shown.
+  std::optional<int> clocks[3];
 };
 
 }  // namespace quorvex

@@ -1,27 +1,75 @@
 #include "ui/title_painter.h"
 
 #include <QFont>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 
+#include "ui/resource_library.h"
 #include "ui/suit_symbol.h"
+#include "ui/table_geometry.h"
 
 namespace quorvex {
 
 namespace {
-constexpr int kTitleSuitTop = 178;
+// The suit row stands above the picture's fan of cards; on the drawn title between the name
+// and the fan; in the menu under the name.
+constexpr int kPictureSuitTop = 52;
+constexpr int kDrawnSuitTop = 178;
 constexpr int kMenuSuitTop = 112;
 constexpr int kSuitSize = 26;
 constexpr int kSuitStep = 40;
 constexpr QRect kClickRect{180, 440, 400, 30};
+
+QRect SuitRowRect(int top) {
+  return QRect(380 - 2 * kSuitStep, top - 6, 4 * kSuitStep, kSuitSize + 12);
+}
 }  // namespace
 
 QRect TitlePainter::AnimatedRect(Screen screen) {
-  const int top = screen == Screen::Title ? kTitleSuitTop : kMenuSuitTop;
-  QRect suits(380 - 2 * kSuitStep, top - 6, 4 * kSuitStep, kSuitSize + 12);
-  return screen == Screen::Title ? suits.united(kClickRect) : suits;
+  if (screen != Screen::Title) return SuitRowRect(kMenuSuitTop);
+  return SuitRowRect(kPictureSuitTop).united(SuitRowRect(kDrawnSuitTop)).united(kClickRect);
+}
+
+QRect TitlePainter::AnimatedArea(Screen screen) const {
+  QRect design;
+  if (screen != Screen::Title) {
+    design = SuitRowRect(kMenuSuitTop);
+  } else {
+    design =
+        SuitRowRect(TitlePicture().isNull() ? kDrawnSuitTop : kPictureSuitTop).united(kClickRect);
+  }
+  return DesignToClient().mapRect(design).adjusted(-1, -1, 1, 1);
+}
+
+const QPixmap& TitlePainter::TitlePicture() const {
+  const QSize client = layout_.ClientSize();
+  if (title_window_size_ == layout_.WindowSize() && title_client_ == client) return title_;
+  title_window_size_ = layout_.WindowSize();
+  title_client_ = client;
+  QImage picture;
+  const QString name =
+      layout_.BigPictures() ? QStringLiteral("GTitleBg") : QStringLiteral("GTitleSm");
+  if (!LoadLibraryPicture(name, QString(), picture) || picture.isNull()) {
+    title_ = QPixmap();
+    return title_;
+  }
+  if (picture.size() != client)
+    picture = picture.scaled(client, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  title_ = QPixmap::fromImage(picture);
+  return title_;
+}
+
+QTransform TitlePainter::DesignToClient() const {
+  const double s = layout_.Scale().size.Value();
+  const QSize client = layout_.ClientSize();
+  QTransform transform;
+  transform.translate((client.width() - table::kClientSize.width() * s) / 2.0,
+                      (client.height() - table::kClientSize.height() * s) / 2.0);
+  transform.scale(s, s);
+  return transform;
 }
 
 void TitlePainter::PaintLogo(QPainter& p, const QRect& area, int pixels) const {
@@ -63,6 +111,8 @@ void TitlePainter::PaintFan(QPainter& p, QPoint pivot, double scale) const {
                        {RankByte(11), kClubs},
                        {RankByte(12), kHearts},
                        {RankByte(13), kSpades}};
+  // The faces are of the window's card size; the fan is laid out in design units.
+  const QSizeF card(table::kCardWidth, table::kCardHeight);
   p.save();
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.setRenderHint(QPainter::Antialiasing);
@@ -71,12 +121,11 @@ void TitlePainter::PaintFan(QPainter& p, QPoint pivot, double scale) const {
     p.translate(pivot);
     p.rotate((i - 2) * 13.0);
     p.scale(scale, scale);
-    const QPixmap& face = cards_.Face(fan[i]);
-    const QPointF at(-face.width() / 2.0, -150);
+    const QPointF at(-card.width() / 2.0, -150);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 60));
-    p.drawRoundedRect(QRectF(at + QPointF(2, 2), QSizeF(face.size())), 5, 5);
-    p.drawPixmap(at, face);
+    p.drawRoundedRect(QRectF(at + QPointF(2, 2), card), 5, 5);
+    p.drawPixmap(QRectF(at, card), cards_.Face(fan[i]), QRectF());
     p.restore();
   }
   p.restore();
@@ -85,17 +134,26 @@ void TitlePainter::PaintFan(QPainter& p, QPoint pivot, double scale) const {
 void TitlePainter::Paint(QPainter& p, Screen screen, int frame, const QString& footer,
                          bool menu_decorations) const {
   p.save();
+  const bool picture = screen == Screen::Title && !TitlePicture().isNull();
+  if (picture) p.drawPixmap(0, 0, TitlePicture());
+  p.setTransform(DesignToClient(), true);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   if (screen == Screen::Title) {
-    PaintLogo(p, QRect(0, 50, 760, 110), 96);
-    PaintSuitRow(p, kTitleSuitTop, frame);
-    PaintFan(p, QPoint(380, 420), 1.15);
+    if (!picture) {
+      PaintLogo(p, QRect(0, 50, 760, 110), 96);
+      PaintSuitRow(p, kDrawnSuitTop, frame);
+      PaintFan(p, QPoint(380, 420), 1.15);
+    } else {
+      PaintSuitRow(p, kPictureSuitTop, frame);
+    }
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(15);
     font.setItalic(true);
     p.setFont(font);
     const int alpha = 150 + static_cast<int>(100 * std::sin(frame * 0.06));
+    p.setPen(QColor(0, 0, 0, alpha / 2));
+    p.drawText(kClickRect.translated(1, 1), Qt::AlignCenter, footer);
     p.setPen(QColor(255, 255, 255, alpha));
     p.drawText(kClickRect, Qt::AlignCenter, footer);
   } else {

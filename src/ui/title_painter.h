@@ -1,9 +1,14 @@
-// The title picture and the main menu's backdrop: the game's name, a fan of cards and a row of
-// suits that bob while the 20 ms timer runs.
+// The title picture and the main menu's backdrop at the window's real size. The title is the
+// game's own picture covering the client area, with a row of suits that bob and a blinking line
+// while the 20 ms timer runs; the menu shows the game's name, the suit row and a fan of cards.
+// Without the picture the title is drawn like the menu.
 #pragma once
 
+#include <QPixmap>
 #include <QRect>
+#include <QSize>
 #include <QString>
+#include <QTransform>
 
 #include "game/table_view.h"
 #include "ui/card_painter.h"
@@ -22,16 +27,28 @@ class TitlePainter {
   // The menu leaves out the suit row and the fan when the club list stands over them.
   void Paint(QPainter& painter, Screen screen, int frame, const QString& footer,
              bool menu_decorations = true) const;
-  // The part of the picture that changes from one frame to the next.
+  // The part of the picture that changes from one frame to the next, in design units of the
+  // normal window.
   static QRect AnimatedRect(Screen screen);
+  // The same part at the window's real size.
+  QRect AnimatedArea(Screen screen) const;
 
  private:
+  // The title picture at the client size: "GTitleSm" as it is in the normal window, "GTitleBg"
+  // stretched at the other sizes; loaded again when the window size changes. Null when missing.
+  const QPixmap& TitlePicture() const;
+  // Design units of the 760 x 500 client area to the real window: scaled by the size factor
+  // and centred.
+  QTransform DesignToClient() const;
   void PaintLogo(QPainter& painter, const QRect& area, int pixels) const;
   void PaintSuitRow(QPainter& painter, int top, int frame) const;
   void PaintFan(QPainter& painter, QPoint pivot, double scale) const;
 
   const CardPainter& cards_;
   const TableLayout& layout_;
+  mutable QPixmap title_;
+  mutable int title_window_size_ = 0;
+  mutable QSize title_client_;
 };
 
 }  // namespace quorvex
