@@ -62,6 +62,7 @@ void GameController::StartSession(TableRole role, const SessionPlayer& player,
 
 void GameController::StartDeal(bool continue_session) {
   // 1. The table with a full stock and an empty centre.
+  view_.ChooseDealBack();
   view_.ShowScreen(Screen::Table);
   view_.ClearTableCentre(0);
   view_.DrawStock(26);

@@ -90,6 +90,8 @@ class TableView {
   // and drawn; the deal has been scored and its result drawn.
   virtual void BeginDealRecording() {}
   virtual void EndDealRecording() {}
+  // A new deal is about to be laid out: the window picks the deal's card back.
+  virtual void ChooseDealBack() {}
   // Text written over the upper hand while the LAN client waits for the deck.
   virtual void ShowWaitText(const std::string& text) = 0;
 

@@ -10,9 +10,13 @@
 #include "settings/settings.h"
 #include "ui/card_images.h"
 
+class QSize;
+
 class QPainter;
 
 namespace quorvex {
+
+class Random;
 
 class CardPainter {
  public:
@@ -22,6 +26,18 @@ class CardPainter {
   // A card with its soft shadow on the table, its face at top_left; an empty card draws nothing.
   void DrawFace(QPainter& painter, QPoint top_left, const TCard& card) const;
   void DrawBack(QPainter& painter, QPoint top_left) const;
+
+  // Loads the card and back designs chosen in `chosen` for a window size and its scale. A
+  // design whose library is missing falls back (with its notice); the settings in force are
+  // written back into `chosen`.
+  void Configure(Settings& chosen, int window_size, const WindowScale& scale);
+  // The back of a new deal.
+  void ChooseBack(Random& random);
+  // A card picture's size on the table, without the cell's frame.
+  QSize CardSize() const;
+  // A card as the table shows it, cell frame and shadow included, for flying it; a back for an
+  // empty card. Its top-left corner lies one pixel above and left of the face's.
+  QPixmap FlightPicture(const TCard& card) const;
 
   // The face and the back as pictures, for the title's fan of cards.
   const QPixmap& Face(const TCard& card) const;
@@ -33,6 +49,8 @@ class CardPainter {
   Settings& CardSettings() { return settings_; }
 
  private:
+  // Where the card's cell starts for a card whose face starts at top_left.
+  QPoint CellCorner(QPoint top_left) const;
   void DrawShadow(QPainter& painter, QPoint top_left) const;
 
   Settings settings_;

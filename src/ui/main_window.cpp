@@ -1,9 +1,11 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLoggingCategory>
@@ -17,12 +19,20 @@
 #include <QToolTip>
 #include <span>
 
+#include "game/card_flight.h"
 #include "game/hand_layout.h"
+#include "game/platform.h"
 #include "locale/lang_text.h"
 #include "locale/languages.h"
 #include "settings/settings.h"
+#include "settings/window_scale.h"
 #include "sound/effects.h"
+#include "ui/about_window.h"
 #include "ui/bidding_dialog.h"
+#include "ui/card_flight_animator.h"
+#include "ui/gif_capture.h"
+#include "ui/notice_window.h"
+#include "ui/resource_library.h"
 #include "ui/music_player.h"
 #include "ui/sound_player.h"
 #include "ui/table_geometry.h"
@@ -35,26 +45,6 @@ namespace {
 QString Qs(const std::string& text) {
   return QString::fromUtf8(text.c_str(), qsizetype(text.size()));
 }
-
-// Buttons on the felt: brass with dark lettering, greyed out while they may not be pressed.
-const char* const kButtonStyle = R"(
-QPushButton {
-  color: #3a2400; font: bold 13px "DejaVu Sans";
-  border: 1px solid #6b4b0c; border-radius: 7px; padding: 2px 4px;
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fcebad, stop:0.5 #efc65c, stop:1 #c8921e);
-}
-QPushButton:hover {
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff3c8, stop:0.5 #f6d47a, stop:1 #d8a332);
-}
-QPushButton:pressed {
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #c8921e, stop:1 #efc65c);
-}
-QPushButton:focus { border: 2px solid #fff6d0; }
-QPushButton:disabled {
-  color: #6f7468; border: 1px solid #4c5a4c;
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #c9d0c2, stop:1 #9aa596);
-}
-)";
 
 constexpr QRect kPlayButton{250, 300, 260, 40};
 constexpr QRect kExitButton{250, 352, 260, 40};
@@ -70,9 +60,17 @@ void ApplyPanelNumber(std::optional<int32_t>& slot, int32_t value) {
   }
 }
 
-// Cards overhang their rectangles by their shadow.
+// Cards overhang their rectangles by their cell frame and shadow.
 QRect WithShadow(const QRect& r) {
   return r.adjusted(-2, -2, 4, 4);
+}
+
+// A window cursor from the program's pictures, or the system's shape when it is missing.
+QCursor OwnCursor(const char* name, QPoint hot, Qt::CursorShape fallback) {
+  QImage picture;
+  if (!LoadLibraryPicture(QString::fromLatin1(name), QString(), picture) || picture.isNull())
+    return QCursor(fallback);
+  return QCursor(QPixmap::fromImage(picture), hot.x(), hot.y());
 }
 }  // namespace
 
@@ -83,13 +81,16 @@ MainWindow::MainWindow(QWidget* parent)
       table_painter_(cards_, layout_),
       title_painter_(cards_, layout_) {
   setWindowTitle(BaseTitle());
-  setFixedSize(table::kClientSize);
+  setFixedSize(layout_.ClientSize());
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   BuildButtons();
   BuildPopupMenu();
   BuildLanguageChooser();
+  flights_ = std::make_unique<CardFlightAnimator>(this);
+  gif_ = new GifCapture(this);
+  PlaceWidgets();
   connect(&timer_, &QTimer::timeout, this, &MainWindow::OnMainTimer);
   // The title is animated by the same timer the game runs on.
   timer_.start(GameController::kMenuTimerMs);
@@ -99,6 +100,75 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() {
   if (busy_) QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::SetSettings(Settings* settings) {
+  settings_ = settings;
+  about_action_->setEnabled(settings_ != nullptr);
+  if (settings_) ApplyDisplaySettings();
+}
+
+void MainWindow::ApplyDisplaySettings() {
+  if (!settings_) return;
+  // Size 2 fills the screen's free area less the window frame; a size the screen cannot show
+  // falls back to the normal window.
+  QSize available(kDesignWidth, kDesignHeight);
+  if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+    const QSize frame = frameGeometry().size() - geometry().size();
+    available = screen->availableGeometry().size() - frame;
+  }
+  int size = settings_->WindowSize;
+  if (size < 1 || size > kWindowSizes ||
+      (size != 2 && !WindowSizeOffered(size, available.width(), available.height())))
+    size = 1;
+  const WindowScale scale = WindowScaleFor(size, available.width(), available.height());
+  cards_.Configure(*settings_, size, scale);
+  layout_.Set(size, scale, cards_.CardSize(), cards_.Images().LayoutOffset());
+  setFixedSize(layout_.ClientSize());
+  PlaceWidgets();
+  if (settings_->OwnCursor) {
+    LoadCursors();
+  } else {
+    arrow_cursor_ = QCursor(Qt::ArrowCursor);
+    hand_cursor_ = QCursor(Qt::PointingHandCursor);
+    wait_cursor_ = QCursor(Qt::WaitCursor);
+  }
+  setCursor(arrow_cursor_);
+  table_painter_.Reload(*settings_);
+  // Hands were laid out for the old card size.
+  for (int seat = 1; seat <= 2; ++seat) {
+    HandModel& hand = model_.hands[seat];
+    const QRect zone = layout_.Hand(seat);
+    hand.lefts = HandCardLefts(int(hand.cards.size()), zone.left(), zone.left() + zone.width(),
+                               layout_.Card().width());
+  }
+  update();
+}
+
+void MainWindow::LoadCursors() {
+  arrow_cursor_ = OwnCursor("CURARROW", QPoint(1, 1), Qt::ArrowCursor);
+  hand_cursor_ = OwnCursor("CURHAND", QPoint(10, 1), Qt::PointingHandCursor);
+  wait_cursor_ = OwnCursor("CURWAIT", QPoint(16, 16), Qt::WaitCursor);
+}
+
+void MainWindow::PlaceWidgets() {
+  main_button_->setGeometry(layout_.MainButton());
+  end_button_->setGeometry(layout_.EndButton());
+  play_button_->setGeometry(layout_.Place(kPlayButton));
+  exit_button_->setGeometry(layout_.Place(kExitButton));
+  language_box_->setGeometry(layout_.Place(kLanguageChooser));
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setBold(true);
+  font.setPixelSize(layout_.Size(14));
+  for (QPushButton* button : {static_cast<QPushButton*>(main_button_),
+                              static_cast<QPushButton*>(end_button_)})
+    button->setFont(font);
+  font.setPixelSize(layout_.Size(17));
+  play_button_->setFont(font);
+  exit_button_->setFont(font);
+  if (club_menu_)
+    club_menu_->move((width() - club_menu_->width()) / 2,
+                     layout_.Place(kExitButton).top() - layout_.Size(8) - club_menu_->height());
 }
 
 QString MainWindow::BaseTitle() {
@@ -119,6 +189,8 @@ void MainWindow::ApplyLanguage() {
   end_button_->setText(Shown(end_caption_));
   score_action_->setText(Qs(Text(Tx::GeneralScore)));
   exit_action_->setText(Qs(Text(Tx::ExitToMenu)));
+  speed_menu_->setTitle(Qs(Text(Tx::Speed)));
+  about_action_->setText(Qs(Text(Tx::About)));
   if (!model_.wait_text.empty())
     model_.wait_text = Retranslate(wait_text_.text, wait_text_.language, CurrentLanguage());
   {
@@ -150,7 +222,7 @@ TFormTorg* MainWindow::BiddingDialog() const {
 void MainWindow::SetClubMenu(QWidget* menu) {
   club_menu_ = menu;
   menu->setParent(this);
-  menu->move((width() - menu->width()) / 2, kExitButton.top() - 8 - menu->height());
+  PlaceWidgets();
   ShowTitleOrMenuWidgets();
 }
 
@@ -160,17 +232,17 @@ void MainWindow::SetPlayer(const SessionPlayer& player) {
 }
 
 void MainWindow::BuildButtons() {
-  auto make = [this](const QRect& rect, const QString& text) {
-    auto* button = new QPushButton(text, this);
-    button->setGeometry(rect);
-    button->setStyleSheet(QString::fromLatin1(kButtonStyle));
-    button->setCursor(Qt::PointingHandCursor);
+  auto make = [this](ColorSB scheme) {
+    auto* button = new TZefCardsButton(this);
+    button->SetScheme(scheme);
+    button->SetLightFont(true);
+    button->SetGrayDis(true);
     button->hide();
     return button;
   };
-  main_button_ = make(table::kMainButton, QString());
+  main_button_ = make(ColorSB::DGreen);
   Remember(end_caption_, Text(Tx::ExitToMenu));
-  end_button_ = make(table::kEndButton, QString());
+  end_button_ = make(ColorSB::DRed);
   connect(main_button_, &QPushButton::clicked, this, [this] {
     if (controller_) controller_->OnMainButton();
   });
@@ -180,8 +252,9 @@ void MainWindow::BuildButtons() {
   main_button_->installEventFilter(this);
 
   // The menu offers the game against the computer until the club list arrives.
-  play_button_ = make(kPlayButton, QString());
-  exit_button_ = make(kExitButton, QString());
+  play_button_ = make(ColorSB::DGreen);
+  exit_button_ = make(ColorSB::DRed);
+  for (TZefCardsButton* button : {play_button_, exit_button_}) button->SetHeight(HeightSB::D45);
   connect(play_button_, &QPushButton::clicked, this, &MainWindow::StartGame);
   connect(exit_button_, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -195,6 +268,31 @@ void MainWindow::BuildPopupMenu() {
   connect(exit_action_, &QAction::triggered, this, [this] {
     if (controller_) controller_->ExitToMenu();
   });
+  // The pace of the flying cards, 1 slowest .. 6 fastest.
+  speed_menu_ = popup_->addMenu(QString());
+  auto* speeds = new QActionGroup(speed_menu_);
+  for (int speed = 1; speed <= 6; ++speed) {
+    QAction* item = speed_menu_->addAction(QString::number(speed));
+    item->setCheckable(true);
+    item->setData(speed);
+    speeds->addAction(item);
+    connect(item, &QAction::triggered, this, [this, speed] {
+      if (settings_) settings_->Speed = speed;
+    });
+  }
+  connect(speed_menu_, &QMenu::aboutToShow, this, [this] {
+    const int current = settings_ ? settings_->Speed : Settings{}.Speed;
+    for (QAction* item : speed_menu_->actions()) item->setChecked(item->data().toInt() == current);
+  });
+  about_action_ = popup_->addAction(QString());
+  connect(about_action_, &QAction::triggered, this, [this] { ShowAbout(*settings_, this); });
+  about_action_->setEnabled(false);
+}
+
+QRect MainWindow::HandDirtyRect(int seat) const {
+  // A hand's cards reach from the zone's ends; an overlapping row starts at the zone's left.
+  return WithShadow(layout_.Hand(seat)).adjusted(-layout_.Card().width(), 0,
+                                                 layout_.Card().width(), 0);
 }
 
 void MainWindow::BuildLanguageChooser() {
@@ -233,12 +331,14 @@ void MainWindow::Dirty(const QRect& rect) {
 // --- TableView ---
 
 void MainWindow::ShowScreen(Screen screen) {
+  // Leaving the table keeps what was recorded of the deal so far.
+  if (screen != Screen::Table) FinishRecording(false);
   screen_ = screen;
   if (screen != Screen::Table) model_ = TableModel{};
   exit_action_->setEnabled(screen == Screen::Table);
   score_action_->setEnabled(screen == Screen::Table);
   ShowTitleOrMenuWidgets();
-  if (screen != Screen::Table) unsetCursor();
+  if (screen != Screen::Table) setCursor(arrow_cursor_);
   if (music_) music_->SetMenuShown(screen == Screen::Menu);
   update();
 }
@@ -248,18 +348,18 @@ void MainWindow::DrawHand(const TDealState& state, int seat, bool face_up) {
   HandModel& hand = model_.hands[seat];
   const int n = std::min<int>(state.HandCount[seat], kHandSlots);
   hand.cards.assign(state.Hand[seat].begin() + 1, state.Hand[seat].begin() + 1 + n);
-  const QRect zone = table::HandRect(seat);
-  hand.lefts = HandCardLefts(n, zone.left(), zone.left() + zone.width(), table::kCardWidth);
+  const QRect zone = layout_.Hand(seat);
+  hand.lefts = HandCardLefts(n, zone.left(), zone.left() + zone.width(), layout_.Card().width());
   hand.face_up = face_up;
   if (seat == 1) model_.wait_text.clear();
-  Dirty(WithShadow(zone));
+  Dirty(HandDirtyRect(seat));
 }
 
 void MainWindow::DrawNamePlate(int seat, const NamePlate& plate) {
   if (seat < 1 || seat > 2) return;
   model_.plates[seat] = plate;
   model_.plate_shown[seat] = true;
-  Dirty(table::PlateRect(seat));
+  Dirty(layout_.Plate(seat));
 }
 
 void MainWindow::DrawTrickPanel(int seat, const TrickPanel& panel) {
@@ -270,7 +370,7 @@ void MainWindow::DrawTrickPanel(int seat, const TrickPanel& panel) {
   ApplyPanelNumber(shown.second, panel.second);
   ApplyPanelNumber(shown.tricks, panel.tricks);
   shown.vulnerable = panel.vulnerable;
-  Dirty(WithShadow(table::PanelRect(seat)));
+  Dirty(WithShadow(layout_.Panel(seat)));
 }
 
 void MainWindow::DrawDealPanel(int deal_count, const TDealState* contract,
@@ -285,12 +385,12 @@ void MainWindow::DrawDealPanel(int deal_count, const TDealState* contract,
     deal.doubling = contract->Doubling;
   }
   deal.hint = hint;
-  Dirty(WithShadow(table::kDealPanel));
+  Dirty(WithShadow(layout_.DealPanel()));
 }
 
 void MainWindow::DrawStock(int cards_left) {
   model_.stock = cards_left;
-  Dirty(table::kStock);
+  Dirty(WithShadow(layout_.Stock()));
 }
 
 void MainWindow::ClearTableCentre(int seat) {
@@ -300,24 +400,87 @@ void MainWindow::ClearTableCentre(int seat) {
   } else if (seat == 1 || seat == 2) {
     model_.trick[seat] = kEmptyCard;
   }
-  Dirty(WithShadow(table::kCentre));
+  Dirty(WithShadow(layout_.Centre()).united(WithShadow(layout_.TrickCard(1))).united(
+      WithShadow(layout_.TrickCard(2))));
 }
 
 void MainWindow::DrawTrickCard(int seat, const TCard& card) {
   if (seat < 1 || seat > 2) return;
   model_.trick[seat] = card;
-  Dirty(WithShadow(table::TrickCardRect(seat)));
+  Dirty(WithShadow(layout_.TrickCard(seat)));
 }
 
 void MainWindow::ShowResult(const DealScore& score) {
   model_.result = score;
-  Dirty(WithShadow(table::kCentre));
+  Dirty(WithShadow(layout_.Centre()));
+}
+
+QPoint MainWindow::FlightCorner(const FlightEnd& end) const {
+  const int seat = end.seat == 1 ? 1 : 2;
+  const QRect zone = layout_.Hand(seat);
+  const QSize card = layout_.Card();
+  const int middle = zone.left() + zone.width() / 2 - card.width() / 2;
+  switch (end.place) {
+    case FlightPlace::HandCard: {
+      const std::vector<int> lefts = HandCardLefts(end.hand_count, zone.left(),
+                                                   zone.left() + zone.width(), card.width());
+      if (end.slot >= 1 && end.slot <= int(lefts.size()))
+        return QPoint(lefts[size_t(end.slot) - 1], zone.top());
+      return QPoint(middle, zone.top());
+    }
+    case FlightPlace::HandMiddle:
+      return QPoint(middle, zone.top());
+    case FlightPlace::TrickSpot:
+      return layout_.TrickCard(seat).topLeft();
+    case FlightPlace::Stock:
+      return QPoint(layout_.Stock().left() + layout_.Size(12), layout_.Stock().top());
+    case FlightPlace::OffTable:
+      return QPoint(middle, seat == 1 ? -card.height() : height());
+  }
+  return QPoint(middle, zone.top());
+}
+
+void MainWindow::SetFlightSleeper(FlightSleeper* sleeper) {
+  flights_->SetSleeper(sleeper);
+}
+
+void MainWindow::FlyCard(const FlightEnd& from, const FlightEnd& to, const TCard& card) {
+  if (!settings_ || !settings_->FlyingCards || !isVisible()) return;
+  // The card is drawn in its cell, one pixel up and left of the face.
+  const QPoint cell(1, 1);
+  const bool stays = to.place == FlightPlace::TrickSpot;
+  flights_->Fly(FlightCorner(from) - cell, FlightCorner(to) - cell, cards_.FlightPicture(card),
+                settings_->Speed, !stays);
+}
+
+void MainWindow::ChooseDealBack() {
+  SystemRandom random;
+  cards_.ChooseBack(random);
+}
+
+void MainWindow::BeginDealRecording() {
+  // Deals are recorded only in the normal window; choosing another size switches it off.
+  if (!settings_ || !settings_->SaveGamesAsGif || layout_.WindowSize() != 1) return;
+  gif_->Start(settings_->GifCaptureArea == 2 ? GifArea::Screen : GifArea::Window,
+              settings_->GifFrameDelay);
+}
+
+void MainWindow::EndDealRecording() {
+  FinishRecording(true);
+}
+
+void MainWindow::FinishRecording(bool final_capture) {
+  if (!gif_->Running()) return;
+  const QString folder =
+      recording_folder_.isEmpty() ? DefaultRecordingFolder() : recording_folder_;
+  const GifCapture::Result result = gif_->Finish(final_capture, folder, CivilTimeNow());
+  if (!result.saved && !result.error.isEmpty()) ShowNotice(result.error, QString(), QString(), this);
 }
 
 void MainWindow::ShowWaitText(const std::string& text) {
   wait_text_ = {text, CurrentLanguage()};
   model_.wait_text = text;
-  Dirty(table::kUpperHand);
+  Dirty(layout_.Hand(1));
 }
 
 void MainWindow::SetMainButton(const ButtonState& state) {
@@ -349,7 +512,7 @@ void MainWindow::OpenBidding() {
     bidding_->raise();
     return;
   }
-  bidding_ = new TFormTorg(*controller_, this);
+  bidding_ = new TFormTorg(*controller_, this, settings_, &cards_.Images());
   bidding_->setAttribute(Qt::WA_DeleteOnClose);
   // The left column is North's, whichever seat that is here.
   const NamePlate& north = model_.plates[model_.plates[1].north ? 1 : 2];
@@ -394,11 +557,11 @@ void MainWindow::SetBusy(bool busy) {
   if (busy == busy_) return;
   busy_ = busy;
   if (busy) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::setOverrideCursor(wait_cursor_);
   } else {
     QApplication::restoreOverrideCursor();
     model_.progress = -1;
-    Dirty(table::kProgressBar);
+    Dirty(layout_.ProgressBar());
   }
 }
 
@@ -417,35 +580,39 @@ void MainWindow::ShowForecastLine(const std::string& line) {
 void MainWindow::DrawForecastProgress(int percent) {
   model_.progress = percent;
   // The search that reports this holds the thread, so the bar is painted at once.
-  repaint(table::kProgressBar);
+  repaint(layout_.ProgressBar());
 }
 
 // --- Input ---
 
 int MainWindow::LowerCardAt(QPoint pos) const {
-  if (!table::kLowerHand.contains(pos)) return 0;
+  const QRect zone = layout_.Hand(2);
+  if (pos.y() < zone.top() || pos.y() > zone.bottom()) return 0;
   const HandModel& hand = model_.hands[2];
-  return CardUnderPointer(hand.lefts, hand.cards, table::kCardWidth, pos.x());
+  return CardUnderPointer(hand.lefts, hand.cards, layout_.Card().width(), pos.x());
 }
 
 bool MainWindow::OverHandsOrCentre(QPoint pos) const {
-  return table::kUpperHand.contains(pos) || table::kLowerHand.contains(pos) ||
-         table::kCentre.contains(pos);
+  return layout_.Hand(1).contains(pos) || layout_.Hand(2).contains(pos) ||
+         layout_.Centre().contains(pos) || LowerCardAt(pos) > 0;
 }
 
 void MainWindow::UpdateCursor(QPoint pos) {
-  Qt::CursorShape shape = Qt::ArrowCursor;
+  bool over_playable = false;
   if (screen_ == Screen::Table && controller_) {
     const int index = LowerCardAt(pos);
-    if (index > 0 && controller_->CanPlayLowerCard(index)) shape = Qt::PointingHandCursor;
+    over_playable = index > 0 && controller_->CanPlayLowerCard(index);
   }
-  if (cursor().shape() != shape) setCursor(shape);
+  const QCursor& wanted = over_playable ? hand_cursor_ : arrow_cursor_;
+  if (cursor().shape() != wanted.shape() || cursor().pixmap().cacheKey() !=
+                                                wanted.pixmap().cacheKey())
+    setCursor(wanted);
 }
 
 void MainWindow::OnMainTimer() {
   if (screen_ != Screen::Table) {
     ++frame_;
-    update(TitlePainter::AnimatedRect(screen_));
+    update(title_painter_.AnimatedArea(screen_));
   }
   if (controller_) controller_->OnTimerTick();
   if (screen_ == Screen::Table && underMouse()) UpdateCursor(mapFromGlobal(QCursor::pos()));
@@ -479,13 +646,13 @@ TCard MainWindow::SpokenCardAt(QPoint pos) const {
   if (const int index = LowerCardAt(pos); index > 0)
     return model_.hands[2].cards[size_t(index) - 1];
   const HandModel& upper = model_.hands[1];
-  if (upper.face_up && table::kUpperHand.contains(pos)) {
-    const int index = CardUnderPointer(upper.lefts, upper.cards, table::kCardWidth, pos.x());
+  if (upper.face_up && layout_.Hand(1).contains(pos)) {
+    const int index = CardUnderPointer(upper.lefts, upper.cards, layout_.Card().width(), pos.x());
     if (index > 0) return upper.cards[size_t(index) - 1];
   }
   // The lower seat's card lies over the upper seat's.
   for (int seat = 2; seat >= 1; --seat)
-    if (!model_.trick[seat].Empty() && table::TrickCardRect(seat).contains(pos))
+    if (!model_.trick[seat].Empty() && layout_.TrickCard(seat).contains(pos))
       return model_.trick[seat];
   return kEmptyCard;
 }
@@ -516,14 +683,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  FinishRecording(false);
   event->accept();
 }
 
 QString MainWindow::ToolTipAt(QPoint pos) const {
   if (screen_ != Screen::Table) return {};
-  if (model_.deal.shown && table::kDealPanel.contains(pos)) return Qs(model_.deal.hint);
+  if (model_.deal.shown && layout_.DealPanel().contains(pos)) return Qs(model_.deal.hint);
   for (int seat = 1; seat <= 2; ++seat) {
-    const QRect panel = table::PanelRect(seat);
+    const QRect panel = layout_.Panel(seat);
     if (!model_.panels[seat].shown || !panel.contains(pos)) continue;
     const QPoint local = pos - panel.topLeft();
     if (local.y() < 38) return Qs(Text(Tx::PointsOfRound));

@@ -2,10 +2,12 @@
 // controller asks through TableView and turns clicks, keys and timer ticks into controller calls.
 #pragma once
 
+#include <QCursor>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "game/controller.h"
@@ -15,6 +17,7 @@
 #include "ui/table_model.h"
 #include "ui/table_painter.h"
 #include "ui/title_painter.h"
+#include "ui/zef_cards_button.h"
 
 class QAction;
 class QComboBox;
@@ -23,6 +26,9 @@ class QPushButton;
 
 namespace quorvex {
 
+class CardFlightAnimator;
+class FlightSleeper;
+class GifCapture;
 class MusicPlayer;
 class SoundPlayer;
 class TFormTorg;
@@ -43,8 +49,12 @@ class MainWindow : public QWidget, public TableView {
     sound_ = sound;
     music_ = music;
   }
-  // The settings of the run; a language chosen here is stored in them.
-  void SetSettings(Settings* settings) { settings_ = settings; }
+  // The settings of the run: the window takes its size, card designs, flights and recording
+  // from them, and a language chosen here is stored in them.
+  void SetSettings(Settings* settings);
+  // Re-reads the window size and the card designs from the settings and lays the window out
+  // again (after the options changed them).
+  void ApplyDisplaySettings();
   // The club list takes the place of the menu's play button and shows with the menu.
   void SetClubMenu(QWidget* menu);
 
@@ -63,6 +73,10 @@ class MainWindow : public QWidget, public TableView {
   void ClearTableCentre(int seat) override;
   void DrawTrickCard(int seat, const TCard& card) override;
   void ShowResult(const DealScore& score) override;
+  void FlyCard(const FlightEnd& from, const FlightEnd& to, const TCard& card) override;
+  void BeginDealRecording() override;
+  void EndDealRecording() override;
+  void ChooseDealBack() override;
   void ShowWaitText(const std::string& text) override;
   void SetMainButton(const ButtonState& state) override;
   void SetEndButton(const ButtonState& state) override;
@@ -85,6 +99,15 @@ class MainWindow : public QWidget, public TableView {
   // What is on show, for tests and tools.
   Screen CurrentScreen() const { return screen_; }
   const TableModel& Model() const { return model_; }
+  const TableLayout& Layout() const { return layout_; }
+  const CardPainter& Cards() const { return cards_; }
+  // The window point a flying card's top-left corner starts from or lands on.
+  QPoint FlightCorner(const FlightEnd& end) const;
+  // Flights pause here instead of sleeping (tests count the pauses).
+  void SetFlightSleeper(FlightSleeper* sleeper);
+  GifCapture& Recording() { return *gif_; }
+  // Where finished recordings go; the GIFGame folder beside the program unless set.
+  void SetRecordingFolder(const QString& folder) { recording_folder_ = folder; }
   // Hand index 1..n of the lower-hand card under a point of the client area, 0 for none.
   int LowerCardAt(QPoint pos) const;
   // The card a right click there names: an own card, a card on the table, or one of the upper
@@ -99,6 +122,7 @@ class MainWindow : public QWidget, public TableView {
   QMenu* PopupMenu() const { return popup_; }
   QAction* ExitToMenuAction() const { return exit_action_; }
   QAction* GeneralScoreAction() const { return score_action_; }
+  QAction* AboutAction() const { return about_action_; }
   const QTimer& MainTimer() const { return timer_; }
   // The product title in the current language.
   static QString BaseTitle();
@@ -128,6 +152,10 @@ class MainWindow : public QWidget, public TableView {
   bool OverHandsOrCentre(QPoint pos) const;
   QString ToolTipAt(QPoint pos) const;
   void Dirty(const QRect& rect);
+  void PlaceWidgets();
+  void LoadCursors();
+  void FinishRecording(bool final_capture);
+  QRect HandDirtyRect(int seat) const;
 
   // A caption as the controller made it, and the language it was made in: the controller may
   // send the same text again after a language switch, and it is shown translated.
@@ -153,13 +181,21 @@ class MainWindow : public QWidget, public TableView {
   TitlePainter title_painter_;
 
   QTimer timer_;
-  QPushButton* main_button_ = nullptr;
-  QPushButton* end_button_ = nullptr;
-  QPushButton* play_button_ = nullptr;
-  QPushButton* exit_button_ = nullptr;
+  TZefCardsButton* main_button_ = nullptr;
+  TZefCardsButton* end_button_ = nullptr;
+  TZefCardsButton* play_button_ = nullptr;
+  TZefCardsButton* exit_button_ = nullptr;
   QMenu* popup_ = nullptr;
+  QMenu* speed_menu_ = nullptr;
   QAction* exit_action_ = nullptr;
   QAction* score_action_ = nullptr;
+  QAction* about_action_ = nullptr;
+  std::unique_ptr<CardFlightAnimator> flights_;
+  GifCapture* gif_ = nullptr;  // a child of the window
+  QString recording_folder_;
+  QCursor arrow_cursor_{Qt::ArrowCursor};
+  QCursor hand_cursor_{Qt::PointingHandCursor};
+  QCursor wait_cursor_{Qt::WaitCursor};
   QComboBox* language_box_ = nullptr;
   MadeCaption main_caption_;
   MadeCaption end_caption_;

@@ -22,8 +22,22 @@ int RefusedCard(const GameController& controller) {
   return 0;
 }
 
-TEST_F(WindowTest, PlaysAWholeDealWithTheMouseAndStartsTheNext) {
-  StartGame();
+// The window laid out from the settings at a window size.
+class SizedWindowTest : public WindowTest, public ::testing::WithParamInterface<int> {
+ protected:
+  SizedWindowTest() {
+    settings.WindowSize = GetParam();
+    settings.FlyingCards = false;
+    settings.OwnCursor = false;
+    window.SetSettings(&settings);
+  }
+  // Screenshot names carry the window size.
+  void Shot(const char* name) { SaveShot((std::string(name) + "_" + std::to_string(GetParam())).c_str()); }
+};
+
+TEST_P(SizedWindowTest, PlaysAWholeDealWithTheMouseAndStartsTheNext) {
+  Shot("title");
+  StartGame(GetParam() == 1 ? "menu_1" : "menu_5");
   const TableModel& m = window.Model();
   ASSERT_EQ(m.hands[1].cards.size(), 13u);
   ASSERT_EQ(m.hands[2].cards.size(), 13u);
@@ -66,7 +80,7 @@ TEST_F(WindowTest, PlaysAWholeDealWithTheMouseAndStartsTheNext) {
     PlayTrick();
     EXPECT_FALSE(m.trick[1].Empty());
     EXPECT_FALSE(m.trick[2].Empty());
-    if (trick == 6) SaveShot("draw_phase");
+    if (trick == 6) Shot("draw_phase");
     PressMain();  // collects, both draw
     EXPECT_TRUE(m.trick[1].Empty() && m.trick[2].Empty());
     EXPECT_EQ(m.stock, 26 - 2 * trick);
@@ -79,6 +93,7 @@ TEST_F(WindowTest, PlaysAWholeDealWithTheMouseAndStartsTheNext) {
   TFormTorg* dialog = window.BiddingDialog();
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(dialog->isVisible());
+  Shot("auction");
   for (int guard = 0; guard < 6 && !controller.Auction().Closed(); ++guard) {
     if (State().Phase != PhaseBidSeat2) {
       Tick();
@@ -102,7 +117,7 @@ TEST_F(WindowTest, PlaysAWholeDealWithTheMouseAndStartsTheNext) {
     PlayTrick();
     EXPECT_EQ(m.panels[1].tricks, State().Tricks[1]);
     EXPECT_EQ(m.panels[2].tricks, State().Tricks[2]);
-    if (trick == 7) SaveShot("contract_play");
+    if (trick == 7) Shot("contract_play");
     PressMain();
   }
 
@@ -118,7 +133,7 @@ TEST_F(WindowTest, PlaysAWholeDealWithTheMouseAndStartsTheNext) {
   EXPECT_EQ(m.hands[1].cards.size(), 13u);
   EXPECT_EQ(window.MainButton()->text(), Qs(Tx::NextGame));
   EXPECT_TRUE(window.EndButton()->isEnabled());
-  SaveShot("result");
+  Shot("result");
 
   PressMain();  // "Next game"
   EXPECT_EQ(State().DealNo, 2);
@@ -129,14 +144,17 @@ TEST_F(WindowTest, PlaysAWholeDealWithTheMouseAndStartsTheNext) {
   EXPECT_FALSE(m.hands[1].face_up);
   EXPECT_EQ(window.MainButton()->text(), Qs(Tx::ToBeginOfRound));
   EXPECT_TRUE(window.MainButton()->isEnabled());
-  SaveShot("next_deal");
+  Shot("next_deal");
 }
+
+INSTANTIATE_TEST_SUITE_P(WindowSizes, SizedWindowTest, ::testing::Values(1, 5));
 
 TEST_F(WindowTest, PopupMenuLeavesForTheMenuOnlyWhenConfirmed) {
   StartGame();
   // Over the cards and the table centre the right button is kept for the cards.
   for (QPoint over :
-       {table::kCentre.center(), table::kLowerHand.center(), table::kUpperHand.center()}) {
+       {window.Layout().Centre().center(), window.Layout().Hand(2).center(),
+        window.Layout().Hand(1).center()}) {
     Click(over, Qt::RightButton);
     EXPECT_FALSE(window.PopupMenu()->isVisible());
   }
@@ -190,7 +208,7 @@ TEST_F(WindowTest, ForecastModeAndSearchProgress) {
   ASSERT_NE(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
   view.DrawForecastProgress(40);
-  const QImage bar = window.grab(table::kProgressBar).toImage();
+  const QImage bar = window.grab(window.Layout().ProgressBar()).toImage();
   EXPECT_EQ(bar.pixelColor(3, 2), QColor(255, 200, 200));  // the done part, 36 of 90 wide
   EXPECT_EQ(bar.pixelColor(86, 2), QColor(255, 255, 200));
   view.SetBusy(false);

@@ -15,6 +15,7 @@
 #include "game/controller.h"
 #include "game/opponent.h"
 #include "ui/bidding_dialog.h"
+#include "settings/settings.h"
 #include "ui/main_window.h"
 #include "ui/table_geometry.h"
 
@@ -74,10 +75,10 @@ class WindowTest : public ::testing::Test {
     QCoreApplication::sendEvent(&window, &move);
   }
 
-  void StartGame() {
+  void StartGame(const char* menu_shot = "menu") {
     Click(QPoint(380, 250));  // leaves the title
     ASSERT_EQ(window.CurrentScreen(), Screen::Menu);
-    SaveShot("menu");
+    SaveShot(menu_shot);
     QTest::mouseClick(window.PlayButton(), Qt::LeftButton);
     ASSERT_EQ(window.CurrentScreen(), Screen::Table);
   }
@@ -98,9 +99,10 @@ class WindowTest : public ::testing::Test {
   QPoint LowerCardPoint(int index) const {
     const HandModel& hand = window.Model().hands[2];
     const int left = hand.lefts[index - 1];
-    const int right =
-        index < static_cast<int>(hand.lefts.size()) ? hand.lefts[index] : left + table::kCardWidth;
-    return QPoint((left + right) / 2, table::kLowerHand.center().y());
+    const int right = index < static_cast<int>(hand.lefts.size())
+                          ? hand.lefts[index]
+                          : left + window.Layout().Card().width();
+    return QPoint((left + right) / 2, window.Layout().Hand(2).center().y());
   }
 
   // Clicks a lower card through the window's own hit testing.
@@ -157,6 +159,8 @@ class WindowTest : public ::testing::Test {
               QStringLiteral(".png"));
   }
 
+  // The run's settings, given to the window only by tests that lay it out from them.
+  Settings settings;
   MainWindow window;
   FixedRandom random;
   StillClock clock;

@@ -71,7 +71,7 @@ TEST_F(WindowSoundTest, RightClickSpeaksOwnTableAndShownCards) {
   EXPECT_FALSE(clips.played.back().wait);
 
   // The computer's hand lies face down: nothing to name there.
-  Click(table::kUpperHand.center(), Qt::RightButton);
+  Click(window.Layout().Hand(1).center(), Qt::RightButton);
   EXPECT_EQ(clips.played.size(), 1u);
   EXPECT_FALSE(window.PopupMenu()->isVisible());
 
@@ -80,10 +80,10 @@ TEST_F(WindowSoundTest, RightClickSpeaksOwnTableAndShownCards) {
   for (int seat = 1; seat <= 2; ++seat) {
     const TCard on_table = window.Model().trick[seat];
     // A corner of the spot that the other seat's card does not cover.
-    const QRect spot = table::TrickCardRect(seat);
+    const QRect spot = window.Layout().TrickCard(seat);
     const QPoint corner =
         seat == 1 ? spot.topLeft() + QPoint(3, 3) : spot.bottomRight() - QPoint(3, 3);
-    ASSERT_FALSE(table::TrickCardRect(3 - seat).contains(corner));
+    ASSERT_FALSE(window.Layout().TrickCard(3 - seat).contains(corner));
     Click(corner, Qt::RightButton);
     EXPECT_EQ(LastClip(), VoiceClip(VoiceResourceName(on_table, 0))) << seat;
   }
@@ -93,7 +93,7 @@ TEST_F(WindowSoundTest, RightClickSpeaksOwnTableAndShownCards) {
   window.DrawHand(State(), 1, true);
   SetCurrentLanguage(9);
   const TCard upper_first = window.Model().hands[1].cards[0];
-  Click(QPoint(window.Model().hands[1].lefts[0] + 3, table::kUpperHand.center().y()),
+  Click(QPoint(window.Model().hands[1].lefts[0] + 3, window.Layout().Hand(1).center().y()),
         Qt::RightButton);
   SetCurrentLanguage(0);
   EXPECT_EQ(LastClip(), VoiceClip(VoiceResourceName(upper_first, 9)));
