@@ -25,9 +25,10 @@ QString Qs(const std::string& text) {
 }
 
 // The members' columns line up under the header, so their captions use a fixed-pitch font.
+// %1 is the font's pixel size at the window's scale.
 const char* const kMemberStyle = R"(
 QPushButton {
-  color: #2a1a00; font: bold 13px "DejaVu Sans Mono"; text-align: left;
+  color: #2a1a00; font: bold %1px "DejaVu Sans Mono"; text-align: left;
   border: 1px solid #6b4b0c; border-radius: 6px; padding: 2px 8px;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff7d6, stop:1 #e8cf86);
 }
@@ -36,7 +37,7 @@ QPushButton:hover { background: #fff3c8; }
 
 const char* const kButtonStyle = R"(
 QPushButton {
-  color: #3a2400; font: bold 13px "DejaVu Sans";
+  color: #3a2400; font: bold %1px "DejaVu Sans";
   border: 1px solid #6b4b0c; border-radius: 7px; padding: 2px 4px;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fcebad, stop:0.5 #efc65c, stop:1 #c8921e);
 }
@@ -51,35 +52,49 @@ constexpr int kRow = 30;
 ClubMenu::ClubMenu(ClubKeeper& keeper, Settings& settings, QWidget* parent)
     : QWidget(parent), keeper_(keeper), settings_(settings) {
   header_ = new QLabel(this);
-  header_->setGeometry(0, 0, kWidth, 24);
-  header_->setStyleSheet(QStringLiteral(
-      "color: #fff3c8; background: rgba(40, 24, 0, 160); font: bold 13px \"DejaVu Sans Mono\";"
-      " border-radius: 4px; padding-left: 9px;"));
   for (int mode = 1; mode <= 6; ++mode) {
     auto* button = new QPushButton(this);
-    button->setGeometry(0, 28 + (mode - 1) * kRow, kWidth, kRow - 4);
-    button->setStyleSheet(QString::fromLatin1(mode == 6 ? kButtonStyle : kMemberStyle));
     button->setCursor(Qt::PointingHandCursor);
     connect(button, &QPushButton::clicked, this, [this, mode] { ChooseMember(mode); });
     members_[mode - 1] = button;
   }
-  const int bottom = 28 + 6 * kRow + 4;
-  auto make = [this, bottom](int index) {
+  auto make = [this] {
     auto* button = new QPushButton(this);
-    const int width = (kWidth - 16) / 3;
-    button->setGeometry(index * (width + 8), bottom, width, 30);
-    button->setStyleSheet(QString::fromLatin1(kButtonStyle));
     button->setCursor(Qt::PointingHandCursor);
     return button;
   };
-  top_ten_ = make(0);
-  history_ = make(1);
-  mode_ = make(2);
+  top_ten_ = make();
+  history_ = make();
+  mode_ = make();
   connect(top_ten_, &QPushButton::clicked, this, &ClubMenu::ShowTopTen);
   connect(history_, &QPushButton::clicked, this, &ClubMenu::ShowHistory);
   connect(mode_, &QPushButton::clicked, this, &ClubMenu::ToggleMode);
-  resize(kWidth, bottom + 30);
+  Rescale(1.0);
   Refresh();
+}
+
+void ClubMenu::Rescale(double scale) {
+  const auto at = [scale](int design) { return static_cast<int>(design * scale + 0.5); };
+  const QString font = QString::number(at(13));
+  header_->setGeometry(0, 0, at(kWidth), at(24));
+  header_->setStyleSheet(
+      QStringLiteral("color: #fff3c8; background: rgba(40, 24, 0, 160); font: bold %1px "
+                     "\"DejaVu Sans Mono\"; border-radius: 4px; padding-left: %2px;")
+          .arg(font)
+          .arg(at(9)));
+  for (int mode = 1; mode <= 6; ++mode) {
+    QPushButton* button = members_[mode - 1];
+    button->setGeometry(0, at(28 + (mode - 1) * kRow), at(kWidth), at(kRow - 4));
+    button->setStyleSheet(QString::fromLatin1(mode == 6 ? kButtonStyle : kMemberStyle).arg(font));
+  }
+  const int bottom = 28 + 6 * kRow + 4;
+  const int width = (kWidth - 16) / 3;
+  QPushButton* const row[] = {top_ten_, history_, mode_};
+  for (int index = 0; index < 3; ++index) {
+    row[index]->setGeometry(at(index * (width + 8)), at(bottom), at(width), at(30));
+    row[index]->setStyleSheet(QString::fromLatin1(kButtonStyle).arg(font));
+  }
+  resize(at(kWidth), at(bottom + 30));
 }
 
 void ClubMenu::SetSessionStarting(std::function<void(const SessionPlayer&)> starting) {
@@ -87,7 +102,7 @@ void ClubMenu::SetSessionStarting(std::function<void(const SessionPlayer&)> star
 }
 
 void ClubMenu::AttachTo(MainWindow& window) {
-  window.SetClubMenu(this);
+  window.SetClubMenu(this, [this](double scale) { Rescale(scale); });
   connect(window.GeneralScoreAction(), &QAction::triggered, this, &ClubMenu::ShowGeneralScore);
   starting_ = [&window](const SessionPlayer& player) { window.SetPlayer(player); };
 }

@@ -40,6 +40,8 @@ class ClubMenu : public QWidget {
 
   // Shows the club file as it stands and the captions in the current language.
   void Refresh();
+  // Lays the list out again at a scale of its normal size.
+  void Rescale(double scale);
   // Opens the player dialog for a member (1..5) or a new player (6) and starts the session.
   void ChooseMember(int mode);
   void ShowTopTen();

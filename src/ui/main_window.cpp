@@ -166,6 +166,10 @@ void MainWindow::PlaceWidgets() {
   font.setPixelSize(layout_.Size(17));
   play_button_->setFont(font);
   exit_button_->setFont(font);
+  QFont list_font = language_box_->font();
+  list_font.setPixelSize(layout_.Size(13));
+  language_box_->setFont(list_font);
+  if (club_menu_ && rescale_club_menu_) rescale_club_menu_(layout_.Scale().size.Value());
   if (club_menu_)
     club_menu_->move((width() - club_menu_->width()) / 2,
                      layout_.Place(kExitButton).top() - layout_.Size(8) - club_menu_->height());
@@ -219,8 +223,9 @@ TFormTorg* MainWindow::BiddingDialog() const {
   return bidding_;
 }
 
-void MainWindow::SetClubMenu(QWidget* menu) {
+void MainWindow::SetClubMenu(QWidget* menu, std::function<void(double)> rescale) {
   club_menu_ = menu;
+  rescale_club_menu_ = std::move(rescale);
   menu->setParent(this);
   PlaceWidgets();
   ShowTitleOrMenuWidgets();
@@ -708,7 +713,8 @@ bool MainWindow::event(QEvent* event) {
       QToolTip::hideText();
       event->ignore();
     } else {
-      QToolTip::showText(help->globalPos(), tip, this);
+      // Hints stay five seconds.
+      QToolTip::showText(help->globalPos(), tip, this, QRect(), 5000);
     }
     return true;
   }

@@ -55,8 +55,9 @@ class MainWindow : public QWidget, public TableView {
   // Re-reads the window size and the card designs from the settings and lays the window out
   // again (after the options changed them).
   void ApplyDisplaySettings();
-  // The club list takes the place of the menu's play button and shows with the menu.
-  void SetClubMenu(QWidget* menu);
+  // The club list takes the place of the menu's play button and shows with the menu; it is
+  // told the window's scale whenever the window is laid out.
+  void SetClubMenu(QWidget* menu, std::function<void(double)> rescale = {});
 
   // Re-captions everything built so far in the current language, at once.
   void ApplyLanguage();
@@ -171,6 +172,7 @@ class MainWindow : public QWidget, public TableView {
   MusicPlayer* music_ = nullptr;
   Settings* settings_ = nullptr;
   QWidget* club_menu_ = nullptr;
+  std::function<void(double)> rescale_club_menu_;
   SessionPlayer player_;
   Screen screen_ = Screen::Title;
   int frame_ = 0;

@@ -513,6 +513,19 @@ void TablePainter::PaintStock(QPainter& p, int cards_left) const {
   const QRect pile = In(r, kPile.x(), kPile.y(), kPile.width(), kPile.height());
   if (!pics.stock.isNull()) {
     DrawPicture(p, pile, pics.stock);
+    // The pile's top card shows the deal's back, the one the drawn cards fly with.
+    const QImage& back = cards_.Images().Back(cards_.Images().BackNumber(), false);
+    if (!back.isNull()) {
+      const QRect top = In(r, kPile.x() + 4, kPile.y() + 4, 69, 94);
+      p.save();
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      QPainterPath corner;
+      corner.addRoundedRect(QRectF(top), layout_.Size(4), layout_.Size(4));
+      p.setClipPath(corner);
+      p.drawImage(top, back);
+      p.restore();
+    }
   } else {
     const int layers = std::min(4, 1 + (cards_left - 1) / 6);
     const int step = layout_.Size(2);
