@@ -523,9 +523,13 @@ void MainWindow::OpenBidding() {
   const NamePlate& north = model_.plates[model_.plates[1].north ? 1 : 2];
   const NamePlate& south = model_.plates[model_.plates[1].north ? 2 : 1];
   bidding_->SetNames(Qs(north.name), Qs(south.name));
-  // Over the middle of the table, clear of the player's own hand.
+  // Over the middle of the table, clear of the player's own hand; in the larger windows the
+  // table centre has room for it.
   const QPoint origin = mapToGlobal(QPoint(0, 0));
-  bidding_->move(origin + QPoint((width() - TFormTorg::kWidth) / 2, 76));
+  const int top = layout_.WindowSize() == 1
+                      ? 76
+                      : layout_.Centre().center().y() - TFormTorg::kHeight / 2;
+  bidding_->move(origin + QPoint((width() - TFormTorg::kWidth) / 2, top));
   bidding_->show();
 }
 
