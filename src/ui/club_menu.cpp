@@ -16,6 +16,7 @@
 #include "ui/modal_run.h"
 #include "ui/player_dialog.h"
 #include "ui/top_ten_window.h"
+#include "ui/zef_cards_button.h"
 
 namespace quorvex {
 namespace {
@@ -35,14 +36,6 @@ QPushButton {
 QPushButton:hover { background: #fff3c8; }
 )";
 
-const char* const kButtonStyle = R"(
-QPushButton {
-  color: #3a2400; font: bold %1px "DejaVu Sans";
-  border: 1px solid #6b4b0c; border-radius: 7px; padding: 2px 4px;
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fcebad, stop:0.5 #efc65c, stop:1 #c8921e);
-}
-QPushButton:hover { background: #f6d47a; }
-)";
 
 constexpr int kWidth = 380;
 constexpr int kRow = 30;
@@ -53,13 +46,14 @@ ClubMenu::ClubMenu(ClubKeeper& keeper, Settings& settings, QWidget* parent)
     : QWidget(parent), keeper_(keeper), settings_(settings) {
   header_ = new QLabel(this);
   for (int mode = 1; mode <= 6; ++mode) {
-    auto* button = new QPushButton(this);
+    // The members are rows of the list; a new member is asked for with a real button.
+    QPushButton* button = mode == 6 ? NewCardsButton(ColorSB::DGreen) : new QPushButton(this);
     button->setCursor(Qt::PointingHandCursor);
     connect(button, &QPushButton::clicked, this, [this, mode] { ChooseMember(mode); });
     members_[mode - 1] = button;
   }
   auto make = [this] {
-    auto* button = new QPushButton(this);
+    QPushButton* button = NewCardsButton(ColorSB::DNavy);
     button->setCursor(Qt::PointingHandCursor);
     return button;
   };
@@ -73,9 +67,19 @@ ClubMenu::ClubMenu(ClubKeeper& keeper, Settings& settings, QWidget* parent)
   Refresh();
 }
 
+TZefCardsButton* ClubMenu::NewCardsButton(ColorSB scheme) {
+  auto* button = new TZefCardsButton(this);
+  button->SetScheme(scheme);
+  button->SetLightFont(true);
+  return button;
+}
+
 void ClubMenu::Rescale(double scale) {
   const auto at = [scale](int design) { return static_cast<int>(design * scale + 0.5); };
   const QString font = QString::number(at(13));
+  QFont button_font(QStringLiteral("DejaVu Sans"));
+  button_font.setBold(true);
+  button_font.setPixelSize(at(13));
   header_->setGeometry(0, 0, at(kWidth), at(24));
   header_->setStyleSheet(
       QStringLiteral("color: #fff3c8; background: rgba(40, 24, 0, 160); font: bold %1px "
@@ -85,14 +89,18 @@ void ClubMenu::Rescale(double scale) {
   for (int mode = 1; mode <= 6; ++mode) {
     QPushButton* button = members_[mode - 1];
     button->setGeometry(0, at(28 + (mode - 1) * kRow), at(kWidth), at(kRow - 4));
-    button->setStyleSheet(QString::fromLatin1(mode == 6 ? kButtonStyle : kMemberStyle).arg(font));
+    if (mode == 6) {
+      button->setFont(button_font);
+    } else {
+      button->setStyleSheet(QString::fromLatin1(kMemberStyle).arg(font));
+    }
   }
   const int bottom = 28 + 6 * kRow + 4;
   const int width = (kWidth - 16) / 3;
   QPushButton* const row[] = {top_ten_, history_, mode_};
   for (int index = 0; index < 3; ++index) {
     row[index]->setGeometry(at(index * (width + 8)), at(bottom), at(width), at(30));
-    row[index]->setStyleSheet(QString::fromLatin1(kButtonStyle).arg(font));
+    row[index]->setFont(button_font);
   }
   resize(at(kWidth), at(bottom + 30));
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "art/button_colours.h"
 #include "game/controller.h"
 
 class QLabel;
@@ -16,6 +17,7 @@ namespace quorvex {
 class ClubKeeper;
 class GameController;
 class MainWindow;
+class TZefCardsButton;
 struct Settings;
 
 class ClubMenu : public QWidget {
@@ -53,6 +55,8 @@ class ClubMenu : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  TZefCardsButton* NewCardsButton(ColorSB scheme);
+
   ClubKeeper& keeper_;
   Settings& settings_;
   GameController* controller_ = nullptr;
