@@ -19,6 +19,7 @@
 #include <QToolTip>
 #include <span>
 
+#include "art/recolour.h"
 #include "game/card_flight.h"
 #include "game/hand_layout.h"
 #include "game/platform.h"
@@ -32,7 +33,9 @@
 #include "ui/card_flight_animator.h"
 #include "ui/gif_capture.h"
 #include "ui/notice_window.h"
+#include "ui/picture_helpers.h"
 #include "ui/resource_library.h"
+#include "ui/title_banner.h"
 #include "ui/music_player.h"
 #include "ui/sound_player.h"
 #include "ui/table_geometry.h"
@@ -135,6 +138,7 @@ void MainWindow::ApplyDisplaySettings() {
   }
   setCursor(arrow_cursor_);
   table_painter_.Reload(*settings_);
+  RefreshMenuBanners();
   // Hands were laid out for the old card size.
   for (int seat = 1; seat <= 2; ++seat) {
     HandModel& hand = model_.hands[seat];
@@ -143,6 +147,25 @@ void MainWindow::ApplyDisplaySettings() {
                                layout_.Card().width());
   }
   update();
+}
+
+void MainWindow::RefreshMenuBanners() {
+  if (!settings_) return;
+  const QRect title = layout_.Place(TitlePainter::kTitleBannerRect);
+  const QRect club = layout_.Place(TitlePainter::kClubBannerRect);
+  const std::string_view code = LanguageOf(CurrentLanguage()).picture_code;
+  QImage club_banner;
+  LoadLibraryPicture((settings_->NetworkGame ? QStringLiteral("Net__") : QStringLiteral("Elite")) +
+                         QString::fromLatin1(code.data(), qsizetype(code.size())),
+                     QString(), club_banner);
+  if (!club_banner.isNull()) {
+    if (settings_->CaptionColour != 1) Recolour(club_banner, kRedArt, settings_->CaptionColour);
+    ResizePng(club_banner, club.width(), club.height());
+  }
+  Settings shown = *settings_;
+  shown.Language = CurrentLanguage();
+  title_painter_.SetMenuBanners(TitleBanner(shown, title.width(), title.height()), club_banner);
+  if (screen_ == Screen::Menu) update();
 }
 
 void MainWindow::LoadCursors() {
@@ -207,6 +230,7 @@ void MainWindow::ApplyLanguage() {
     QEvent change(QEvent::LanguageChange);
     QCoreApplication::sendEvent(club_menu_, &change);
   }
+  RefreshMenuBanners();
   // The table's labels, the menu's header and footer are painted from the tables.
   update();
 }
@@ -630,6 +654,13 @@ void MainWindow::OnMainTimer() {
 void MainWindow::mousePressEvent(QMouseEvent* event) {
   if (screen_ == Screen::Title) {
     ShowScreen(Screen::Menu);
+    return;
+  }
+  // A click on the title banner tries the next caption colour.
+  if (screen_ == Screen::Menu && settings_ && event->button() == Qt::LeftButton &&
+      layout_.Place(TitlePainter::kTitleBannerRect).contains(event->position().toPoint())) {
+    settings_->CaptionColour = settings_->CaptionColour % 7 + 1;
+    RefreshMenuBanners();
     return;
   }
   QWidget::mousePressEvent(event);

@@ -156,6 +156,8 @@ class MainWindow : public QWidget, public TableView {
   void PlaceWidgets();
   void LoadCursors();
   void FinishRecording(bool final_capture);
+  // The menu's banners in the language, caption colour and club of the settings.
+  void RefreshMenuBanners();
   QRect HandDirtyRect(int seat) const;
 
   // A caption as the controller made it, and the language it was made in: the controller may

@@ -157,7 +157,14 @@ void TitlePainter::Paint(QPainter& p, Screen screen, int frame, const QString& f
     p.setPen(QColor(255, 255, 255, alpha));
     p.drawText(kClickRect, Qt::AlignCenter, footer);
   } else {
-    PaintLogo(p, QRect(0, 14, 760, 88), 72);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (title_banner_.isNull()) {
+      PaintLogo(p, QRect(0, 14, 760, 88), 72);
+    } else {
+      p.drawImage(QRectF(kTitleBannerRect), title_banner_);
+    }
+    if (!menu_decorations && !club_banner_.isNull())
+      p.drawImage(QRectF(kClubBannerRect), club_banner_);
     if (menu_decorations) {
       PaintSuitRow(p, kMenuSuitTop, frame);
       PaintFan(p, QPoint(380, 330), 0.9);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -27,6 +28,16 @@ class TitlePainter {
   // The menu leaves out the suit row and the fan when the club list stands over them.
   void Paint(QPainter& painter, Screen screen, int frame, const QString& footer,
              bool menu_decorations = true) const;
+  // The menu's title banner (in place of the drawn name) and the club's banner under the club
+  // list; null pictures leave them out.
+  void SetMenuBanners(QImage title, QImage club) {
+    title_banner_ = std::move(title);
+    club_banner_ = std::move(club);
+  }
+  // Where they lie on the 760 x 500 design table.
+  static constexpr QRect kTitleBannerRect{180, 12, 400, 70};
+  static constexpr QRect kClubBannerRect{205, 410, 350, 40};
+
   // The part of the picture that changes from one frame to the next, in design units of the
   // normal window.
   static QRect AnimatedRect(Screen screen);
@@ -46,6 +57,8 @@ class TitlePainter {
 
   const CardPainter& cards_;
   const TableLayout& layout_;
+  QImage title_banner_;
+  QImage club_banner_;
   mutable QPixmap title_;
   mutable int title_window_size_ = 0;
   mutable QSize title_client_;

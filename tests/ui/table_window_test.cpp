@@ -140,6 +140,21 @@ TEST_F(WindowTest, PlayedCollectedAndDrawnCardsFlyAtTheChosenPace) {
   window.SetFlightSleeper(nullptr);
 }
 
+TEST_F(WindowTest, ClickingTheMenuBannerCyclesTheCaptionColour) {
+  settings.CaptionColour = 6;
+  window.SetSettings(&settings);
+  Click(QPoint(380, 250));  // leaves the title
+  ASSERT_EQ(window.CurrentScreen(), Screen::Menu);
+  const QRect banner = window.Layout().Place(TitlePainter::kTitleBannerRect);
+  const QImage before = window.grab(banner).toImage();
+  Click(banner.center());
+  EXPECT_EQ(settings.CaptionColour, 7);
+  EXPECT_NE(window.grab(banner).toImage(), before);
+  Click(banner.center());
+  EXPECT_EQ(settings.CaptionColour, 1);
+  SaveShot("menu_banner");
+}
+
 int GifFrames(const QString& path) {
   int error = 0;
   GifFileType* gif = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
