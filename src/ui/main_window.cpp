@@ -760,6 +760,8 @@ void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (centred_) return;
   centred_ = true;
+  // The full-screen size leaves room for the window frame, known only now.
+  if (settings_ && layout_.WindowSize() == 2) ApplyDisplaySettings();
   if (QScreen* screen = this->screen()) {
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());

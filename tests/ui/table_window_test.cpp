@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <cstdlib>
 
@@ -83,6 +84,12 @@ TEST_F(WindowTest, WindowSizesScaleTheClientAreaCardsAndButtons) {
     EXPECT_EQ(window.MainButton()->geometry(), c.main);
     EXPECT_EQ(window.EndButton()->geometry(), c.end);
   }
+  // Full screen fills the screen's free area less the window's frame.
+  settings.WindowSize = 2;
+  window.SetSettings(&settings);
+  const QSize frame = window.frameGeometry().size() - window.geometry().size();
+  EXPECT_EQ(window.size(), window.screen()->availableGeometry().size() - frame);
+  EXPECT_EQ(window.Layout().Card(), QSize(146, 198));
   // A size the screen cannot hold is the normal window.
   settings.WindowSize = 9;
   window.SetSettings(&settings);
