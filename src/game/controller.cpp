@@ -75,6 +75,10 @@ void GameController::StartDeal(bool continue_session) {
     session_deals_ = 0;
     reveal_upper_ = false;
     client_first_deck_ = role_ == TableRole::LanClient;
+    // Two people at the table talk through the chat line; its history starts empty.
+    const bool two_players = role_ != TableRole::SinglePlayer;
+    view_.ShowChat(two_players);
+    if (two_players) view_.ClearChat();
   }
 
   // 3. The LAN client counted its first deal when the session started, not when the deck came.
@@ -502,6 +506,12 @@ void GameController::LeaveToMenu() {
   view_.ShowScreen(Screen::Menu);
   timer_running_ = true;
   view_.SetMainTimer(kMenuTimerMs, true);
+}
+
+void GameController::ToggleUpperReveal() {
+  if (!in_session_) return;
+  reveal_upper_ = !reveal_upper_;
+  RedrawHand(1);
 }
 
 void GameController::ToggleForecastMode() {

@@ -78,6 +78,8 @@ class GameController {
   bool OnCloseRequest();
   // F10 on the main action button.
   void ToggleForecastMode();
+  // Shows the upper hand face up, or face down again, until the session ends.
+  void ToggleUpperReveal();
 
   void OnTimerTick();
 

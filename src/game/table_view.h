@@ -92,6 +92,11 @@ class TableView {
   virtual void EndDealRecording() {}
   // A new deal is about to be laid out: the window picks the deal's card back.
   virtual void ChooseDealBack() {}
+  // The chat of a two-player game: its history and input shown or hidden, a line added by a
+  // sender 1..4, the history emptied.
+  virtual void ShowChat(bool /*shown*/) {}
+  virtual void AddChatLine(int /*sender*/, const std::string& /*text*/) {}
+  virtual void ClearChat() {}
   // Text written over the upper hand while the LAN client waits for the deck.
   virtual void ShowWaitText(const std::string& text) = 0;
 

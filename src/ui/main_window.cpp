@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
@@ -91,6 +92,7 @@ MainWindow::MainWindow(QWidget* parent)
   BuildButtons();
   BuildPopupMenu();
   BuildLanguageChooser();
+  BuildChat();
   flights_ = std::make_unique<CardFlightAnimator>(this);
   gif_ = new GifCapture(this);
   PlaceWidgets();
@@ -192,6 +194,19 @@ void MainWindow::PlaceWidgets() {
   QFont list_font = language_box_->font();
   list_font.setPixelSize(layout_.Size(13));
   language_box_->setFont(list_font);
+  // The chat line and its send button under the chat history, the button at its right end.
+  const QRect history = layout_.ChatHistory();
+  const int below = history.bottom() + 1 + layout_.Size(3);
+  chat_edit_->setGeometry(history.left(), below, history.width() - layout_.Size(36),
+                          layout_.Size(24));
+  send_button_->setGeometry(history.right() + 1 - layout_.Size(35), below, layout_.Size(35),
+                            layout_.Size(35));
+  QFont chat_font = chat_edit_->font();
+  chat_font.setPixelSize(layout_.Size(13));
+  chat_edit_->setFont(chat_font);
+  chat_font.setBold(true);
+  chat_font.setPixelSize(layout_.Size(18));
+  send_button_->setFont(chat_font);
   if (club_menu_ && rescale_club_menu_) rescale_club_menu_(layout_.Scale().size.Value());
   if (club_menu_)
     club_menu_->move((width() - club_menu_->width()) / 2,
@@ -336,6 +351,44 @@ void MainWindow::BuildLanguageChooser() {
   connect(language_box_, &QComboBox::activated, this, &MainWindow::ChooseLanguage);
 }
 
+void MainWindow::BuildChat() {
+  chat_edit_ = new QLineEdit(this);
+  chat_edit_->setMaxLength(15);
+  chat_edit_->hide();
+  send_button_ = new TZefCardsButton(QStringLiteral("»"), this);
+  send_button_->SetScheme(ColorSB::DNavy);
+  send_button_->SetLightFont(true);
+  send_button_->setFocusPolicy(Qt::StrongFocus);
+  send_button_->hide();
+  send_button_->installEventFilter(this);
+  connect(send_button_, &QPushButton::clicked, this, &MainWindow::SendChatLine);
+  connect(chat_edit_, &QLineEdit::returnPressed, this, &MainWindow::SendChatLine);
+}
+
+void MainWindow::SendChatLine() {
+  const QString line = chat_edit_->text().trimmed();
+  if (line.isEmpty()) return;
+  chat_edit_->clear();
+  if (chat_sender_) chat_sender_(line.toStdString());
+}
+
+void MainWindow::ShowChat(bool shown) {
+  chat_shown_ = shown;
+  model_.chat.shown = shown;
+  ShowTitleOrMenuWidgets();
+  Dirty(layout_.ChatHistory());
+}
+
+void MainWindow::AddChatLine(int sender, const std::string& text) {
+  model_.chat.Add(sender, text);
+  Dirty(layout_.ChatHistory());
+}
+
+void MainWindow::ClearChat() {
+  model_.chat.Clear();
+  Dirty(layout_.ChatHistory());
+}
+
 void MainWindow::StartGame() {
   if (!controller_) return;
   controller_->StartSession(TableRole::SinglePlayer, player_, std::string());
@@ -347,6 +400,9 @@ void MainWindow::ShowTitleOrMenuWidgets() {
   if (club_menu_) club_menu_->setVisible(menu);
   exit_button_->setVisible(menu);
   language_box_->setVisible(menu);
+  const bool chat = screen_ == Screen::Table && chat_shown_;
+  chat_edit_->setVisible(chat);
+  send_button_->setVisible(chat);
   if (screen_ != Screen::Table) {
     main_button_->hide();
     end_button_->hide();
@@ -363,7 +419,10 @@ void MainWindow::ShowScreen(Screen screen) {
   // Leaving the table keeps what was recorded of the deal so far.
   if (screen != Screen::Table) FinishRecording(false);
   screen_ = screen;
-  if (screen != Screen::Table) model_ = TableModel{};
+  if (screen != Screen::Table) {
+    model_ = TableModel{};
+    chat_shown_ = false;
+  }
   exit_action_->setEnabled(screen == Screen::Table);
   score_action_->setEnabled(screen == Screen::Table);
   ShowTitleOrMenuWidgets();
@@ -710,6 +769,15 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // What is typed on the focused send button may be the code that shows the upper hand.
+  if (watched == send_button_) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) reveal_code_.Clear();
+    if (event->type() == QEvent::KeyPress) {
+      const QString typed = static_cast<QKeyEvent*>(event)->text();
+      if (!typed.isEmpty() && reveal_code_.Feed(typed.toStdString()) && controller_)
+        controller_->ToggleUpperReveal();
+    }
+  }
   if (watched == main_button_ && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10) {
     if (controller_) controller_->ToggleForecastMode();

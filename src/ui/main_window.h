@@ -11,6 +11,7 @@
 #include <string>
 
 #include "game/controller.h"
+#include "game/reveal_code.h"
 #include "game/table_view.h"
 #include "ui/card_painter.h"
 #include "ui/table_layout.h"
@@ -21,6 +22,7 @@
 
 class QAction;
 class QComboBox;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 
@@ -78,6 +80,9 @@ class MainWindow : public QWidget, public TableView {
   void BeginDealRecording() override;
   void EndDealRecording() override;
   void ChooseDealBack() override;
+  void ShowChat(bool shown) override;
+  void AddChatLine(int sender, const std::string& text) override;
+  void ClearChat() override;
   void ShowWaitText(const std::string& text) override;
   void SetMainButton(const ButtonState& state) override;
   void SetEndButton(const ButtonState& state) override;
@@ -124,6 +129,12 @@ class MainWindow : public QWidget, public TableView {
   QAction* ExitToMenuAction() const { return exit_action_; }
   QAction* GeneralScoreAction() const { return score_action_; }
   QAction* AboutAction() const { return about_action_; }
+  QLineEdit* ChatEdit() const { return chat_edit_; }
+  QPushButton* SendButton() const { return send_button_; }
+  // Where a chat line typed here goes (the connection to the other player).
+  void SetChatSender(std::function<void(const std::string&)> sender) {
+    chat_sender_ = std::move(sender);
+  }
   const QTimer& MainTimer() const { return timer_; }
   // The product title in the current language.
   static QString BaseTitle();
@@ -147,6 +158,8 @@ class MainWindow : public QWidget, public TableView {
   void BuildButtons();
   void BuildPopupMenu();
   void BuildLanguageChooser();
+  void BuildChat();
+  void SendChatLine();
   void StartGame();
   void UpdateCursor(QPoint pos);
   void ShowTitleOrMenuWidgets();
@@ -201,6 +214,11 @@ class MainWindow : public QWidget, public TableView {
   QCursor hand_cursor_{Qt::PointingHandCursor};
   QCursor wait_cursor_{Qt::WaitCursor};
   QComboBox* language_box_ = nullptr;
+  QLineEdit* chat_edit_ = nullptr;
+  TZefCardsButton* send_button_ = nullptr;
+  bool chat_shown_ = false;
+  RevealCode reveal_code_;
+  std::function<void(const std::string&)> chat_sender_;
   MadeCaption main_caption_;
   MadeCaption end_caption_;
   MadeCaption wait_text_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -160,6 +161,47 @@ TEST_F(WindowTest, ClickingTheMenuBannerCyclesTheCaptionColour) {
   Click(banner.center());
   EXPECT_EQ(settings.CaptionColour, 1);
   SaveShot("menu_banner");
+}
+
+TEST_F(WindowTest, ChatOfTwoPlayersAndTheCodeTypedOnItsSendButton) {
+  StartGame();
+  // Against the computer there is nobody to talk to.
+  EXPECT_FALSE(window.SendButton()->isVisible());
+  EXPECT_FALSE(window.Model().chat.shown);
+
+  // As in a two-player game.
+  TableView& view = window;
+  view.ShowChat(true);
+  EXPECT_TRUE(window.SendButton()->isVisible());
+  EXPECT_TRUE(window.ChatEdit()->isVisible());
+  view.AddChatLine(1, "hello");
+  EXPECT_EQ(window.Model().chat.lines[0].text, "hello");
+  std::vector<std::string> sent;
+  window.SetChatSender([&sent](const std::string& line) { sent.push_back(line); });
+  QTest::keyClicks(window.ChatEdit(), QStringLiteral("good luck, and more"));
+  EXPECT_EQ(window.ChatEdit()->text(), QStringLiteral("good luck, and "));  // 15 at most
+  QTest::mouseClick(window.SendButton(), Qt::LeftButton);
+  EXPECT_EQ(sent, std::vector<std::string>{"good luck, and"});
+  EXPECT_TRUE(window.ChatEdit()->text().isEmpty());
+
+  // The code typed on the send button shows the upper hand, and hides it again.
+  ASSERT_FALSE(window.Model().hands[1].face_up);
+  QTest::keyClicks(window.SendButton(), QStringLiteral("71849"));
+  EXPECT_TRUE(window.Model().hands[1].face_up);
+  QTest::keyClicks(window.SendButton(), QStringLiteral("718"));
+  QFocusEvent focus_in(QEvent::FocusIn);
+  QCoreApplication::sendEvent(window.SendButton(), &focus_in);  // starts the collection afresh
+  QTest::keyClicks(window.SendButton(), QStringLiteral("49"));
+  EXPECT_TRUE(window.Model().hands[1].face_up);
+  QCoreApplication::sendEvent(window.SendButton(), &focus_in);
+  QTest::keyClicks(window.SendButton(), QStringLiteral("71849"));
+  EXPECT_FALSE(window.Model().hands[1].face_up);
+  SaveShot("chat");
+
+  // Leaving for the menu hides the chat.
+  answer = true;
+  window.ExitToMenuAction()->trigger();
+  EXPECT_FALSE(window.SendButton()->isVisible());
 }
 
 int GifFrames(const QString& path) {
