@@ -142,12 +142,8 @@ void MainWindow::ApplyDisplaySettings() {
   table_painter_.Reload(*settings_);
   RefreshMenuBanners();
   // Hands were laid out for the old card size.
-  for (int seat = 1; seat <= 2; ++seat) {
-    HandModel& hand = model_.hands[seat];
-    const QRect zone = layout_.Hand(seat);
-    hand.lefts = HandCardLefts(int(hand.cards.size()), zone.left(), zone.left() + zone.width(),
-                               layout_.Card().width());
-  }
+  for (int seat = 1; seat <= 2; ++seat)
+    model_.hands[seat].lefts = HandLefts(seat, int(model_.hands[seat].cards.size()));
   update();
 }
 
@@ -436,8 +432,7 @@ void MainWindow::DrawHand(const TDealState& state, int seat, bool face_up) {
   HandModel& hand = model_.hands[seat];
   const int n = std::min<int>(state.HandCount[seat], kHandSlots);
   hand.cards.assign(state.Hand[seat].begin() + 1, state.Hand[seat].begin() + 1 + n);
-  const QRect zone = layout_.Hand(seat);
-  hand.lefts = HandCardLefts(n, zone.left(), zone.left() + zone.width(), layout_.Card().width());
+  hand.lefts = HandLefts(seat, n);
   hand.face_up = face_up;
   if (seat == 1) model_.wait_text.clear();
   Dirty(HandDirtyRect(seat));
@@ -503,6 +498,11 @@ void MainWindow::ShowResult(const DealScore& score) {
   Dirty(WithShadow(layout_.Centre()));
 }
 
+std::vector<int> MainWindow::HandLefts(int seat, int n) const {
+  const QRect zone = layout_.Hand(seat);
+  return HandCardLefts(n, zone.left(), zone.left() + zone.width(), layout_.Card().width());
+}
+
 QPoint MainWindow::FlightCorner(const FlightEnd& end) const {
   const int seat = end.seat == 1 ? 1 : 2;
   const QRect zone = layout_.Hand(seat);
@@ -510,8 +510,7 @@ QPoint MainWindow::FlightCorner(const FlightEnd& end) const {
   const int middle = zone.left() + zone.width() / 2 - card.width() / 2;
   switch (end.place) {
     case FlightPlace::HandCard: {
-      const std::vector<int> lefts = HandCardLefts(end.hand_count, zone.left(),
-                                                   zone.left() + zone.width(), card.width());
+      const std::vector<int> lefts = HandLefts(seat, end.hand_count);
       if (end.slot >= 1 && end.slot <= int(lefts.size()))
         return QPoint(lefts[size_t(end.slot) - 1], zone.top());
       return QPoint(middle, zone.top());
@@ -686,7 +685,7 @@ int MainWindow::LowerCardAt(QPoint pos) const {
 
 bool MainWindow::OverHandsOrCentre(QPoint pos) const {
   return layout_.Hand(1).contains(pos) || layout_.Hand(2).contains(pos) ||
-         layout_.Centre().contains(pos) || LowerCardAt(pos) > 0;
+         layout_.Centre().contains(pos);
 }
 
 void MainWindow::UpdateCursor(QPoint pos) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/controller.h"
 #include "game/reveal_code.h"
@@ -172,6 +173,8 @@ class MainWindow : public QWidget, public TableView {
   // The menu's banners in the language, caption colour and club of the settings.
   void RefreshMenuBanners();
   QRect HandDirtyRect(int seat) const;
+  // Left edges of n cards laid out in a seat's hand zone.
+  std::vector<int> HandLefts(int seat, int n) const;
 
   // A caption as the controller made it, and the language it was made in: the controller may
   // send the same text again after a language switch, and it is shown translated.

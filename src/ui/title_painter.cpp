@@ -28,11 +28,6 @@ QRect SuitRowRect(int top) {
 }
 }  // namespace
 
-QRect TitlePainter::AnimatedRect(Screen screen) {
-  if (screen != Screen::Title) return SuitRowRect(kMenuSuitTop);
-  return SuitRowRect(kPictureSuitTop).united(SuitRowRect(kDrawnSuitTop)).united(kClickRect);
-}
-
 QRect TitlePainter::AnimatedArea(Screen screen) const {
   QRect design;
   if (screen != Screen::Title) {

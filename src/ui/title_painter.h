@@ -38,10 +38,7 @@ class TitlePainter {
   static constexpr QRect kTitleBannerRect{180, 12, 400, 70};
   static constexpr QRect kClubBannerRect{205, 410, 350, 40};
 
-  // The part of the picture that changes from one frame to the next, in design units of the
-  // normal window.
-  static QRect AnimatedRect(Screen screen);
-  // The same part at the window's real size.
+  // The part of the picture that changes from one frame to the next, at the window's real size.
   QRect AnimatedArea(Screen screen) const;
 
  private:
