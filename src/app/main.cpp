@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "ui/program_start.h"
+#include "ui/table/program_start.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

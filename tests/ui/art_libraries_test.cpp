@@ -10,7 +10,7 @@
 #include "art/card_geometry.h"
 #include "art/card_names.h"
 #include "art/library_rules.h"
-#include "ui/resource_library.h"
+#include "ui/art/resource_library.h"
 
 namespace quorvex {
 namespace {

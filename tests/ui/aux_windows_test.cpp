@@ -8,9 +8,9 @@
 
 #include "locale/lang_text.h"
 #include "settings/settings.h"
-#include "ui/about_window.h"
-#include "ui/title_banner.h"
-#include "ui/wait_window.h"
+#include "ui/dialogs/about_window.h"
+#include "ui/menu/title_banner.h"
+#include "ui/dialogs/wait_window.h"
 
 namespace quorvex {
 namespace {

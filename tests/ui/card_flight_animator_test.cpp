@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "shot.h"
-#include "ui/card_flight_animator.h"
+#include "ui/table/card_flight_animator.h"
 
 namespace quorvex {
 namespace {

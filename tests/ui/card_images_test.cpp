@@ -13,10 +13,10 @@
 #include "art/face_pixels.h"
 #include "art/library_rules.h"
 #include "locale/lang_text.h"
-#include "ui/background_loader.h"
-#include "ui/card_images.h"
-#include "ui/notice_window.h"
-#include "ui/resource_library.h"
+#include "ui/art/background_loader.h"
+#include "ui/art/card_images.h"
+#include "ui/dialogs/notice_window.h"
+#include "ui/art/resource_library.h"
 
 namespace quorvex {
 namespace {

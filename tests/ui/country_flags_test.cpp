@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/country_flags.h"
+#include "ui/art/country_flags.h"
 
 namespace quorvex {
 namespace {

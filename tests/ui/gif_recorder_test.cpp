@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/gif_capture.h"
-#include "ui/gif_recorder.h"
+#include "ui/media/gif_capture.h"
+#include "ui/media/gif_recorder.h"
 
 namespace quorvex {
 namespace {

@@ -1,6 +1,6 @@
 // The menu song: its file in the temporary folder, the synthesiser, and the silence of a
 // machine without an audio device.
-#include "ui/music_player.h"
+#include "ui/media/music_player.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include "sound/song_file.h"
 #include "sound/wav_data.h"
 #include "sound_recorders.h"
-#include "ui/song_synth.h"
+#include "ui/media/song_synth.h"
 
 namespace quorvex {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "art/text_layout.h"
 #include "locale/lang_text.h"
-#include "ui/notice_window.h"
+#include "ui/dialogs/notice_window.h"
 
 namespace quorvex {
 namespace {

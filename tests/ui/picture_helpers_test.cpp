@@ -10,7 +10,7 @@
 #include <QPainter>
 
 #include "art/recolour.h"
-#include "ui/picture_helpers.h"
+#include "ui/art/picture_helpers.h"
 
 namespace quorvex {
 namespace {

@@ -13,8 +13,8 @@
 
 #include "locale/lang_text.h"
 #include "locale/languages.h"
-#include "ui/modal_run.h"
-#include "ui/player_dialog.h"
+#include "ui/dialogs/modal_run.h"
+#include "ui/dialogs/player_dialog.h"
 
 namespace quorvex::testing {
 namespace {

@@ -16,8 +16,8 @@
 #include "records/club_file.h"
 #include "settings/settings_file.h"
 #include "sound_recorders.h"
-#include "ui/modal_run.h"
-#include "ui/program_start.h"
+#include "ui/dialogs/modal_run.h"
+#include "ui/table/program_start.h"
 
 namespace quorvex::testing {
 namespace {

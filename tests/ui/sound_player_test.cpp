@@ -1,5 +1,5 @@
 // Effects and spoken card names, played into a recorder in place of the sound output.
-#include "ui/sound_player.h"
+#include "ui/media/sound_player.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 #include "sound/voice_names.h"
 #include "sound/wav_data.h"
 #include "sound_recorders.h"
-#include "ui/bundle_resource.h"
+#include "ui/art/bundle_resource.h"
 
 namespace quorvex {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/audio_output.h"
-#include "ui/bundle_resource.h"
+#include "ui/media/audio_output.h"
+#include "ui/art/bundle_resource.h"
 
 namespace quorvex::testing {
 

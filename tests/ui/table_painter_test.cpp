@@ -8,12 +8,12 @@
 #include "game/hand_layout.h"
 #include "settings/font_roles.h"
 #include "support/cards.h"
-#include "ui/card_painter.h"
-#include "ui/resource_library.h"
+#include "ui/art/card_painter.h"
+#include "ui/art/resource_library.h"
 #include "ui/shot.h"
-#include "ui/table_geometry.h"
-#include "ui/table_painter.h"
-#include "ui/title_painter.h"
+#include "ui/table/table_geometry.h"
+#include "ui/table/table_painter.h"
+#include "ui/table/title_painter.h"
 
 namespace quorvex {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "game/card_flight.h"
 #include "qt_environment.h"
-#include "ui/gif_capture.h"
+#include "ui/media/gif_capture.h"
 #include "window_fixture.h"
 
 namespace quorvex::testing {

@@ -14,10 +14,10 @@
 
 #include "game/controller.h"
 #include "game/opponent.h"
-#include "ui/bidding_dialog.h"
+#include "ui/dialogs/bidding_dialog.h"
 #include "settings/settings.h"
-#include "ui/main_window.h"
-#include "ui/table_geometry.h"
+#include "ui/table/main_window.h"
+#include "ui/table/table_geometry.h"
 
 namespace quorvex::testing {
 

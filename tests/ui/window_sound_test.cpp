@@ -9,8 +9,8 @@
 #include "locale/lang_text.h"
 #include "sound/voice_names.h"
 #include "sound_recorders.h"
-#include "ui/music_player.h"
-#include "ui/sound_player.h"
+#include "ui/media/music_player.h"
+#include "ui/media/sound_player.h"
 #include "window_fixture.h"
 
 namespace quorvex::testing {

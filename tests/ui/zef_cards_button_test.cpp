@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "shot.h"
-#include "ui/button_pieces.h"
-#include "ui/zef_cards_button.h"
+#include "ui/art/button_pieces.h"
+#include "ui/art/zef_cards_button.h"
 
 namespace quorvex {
 namespace {

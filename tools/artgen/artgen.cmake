@@ -24,7 +24,7 @@ add_executable(quorvex_artgen ${_artgen_src}
   ${CMAKE_CURRENT_SOURCE_DIR}/src/art/face_pixels.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/art/library_rules.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/game/card.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/suit_symbol.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/art/suit_symbol.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/settings/window_scale.cpp)
 target_include_directories(quorvex_artgen PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src)
 target_link_libraries(quorvex_artgen PRIVATE Qt6::Gui Qt6::Svg quorvex_warnings)
@@ -58,7 +58,7 @@ add_custom_target(quorvex_art_libraries ALL
 
 # The program's own pictures are compiled in: the bundle's bytes are included by the assembler
 # and registered at start, which keeps the compile quick however large the pictures are.
-set(_own_art_source ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/own_art_data.cpp)
+set(_own_art_source ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/art/own_art_data.cpp)
 set_source_files_properties(${_own_art_source} PROPERTIES
   OBJECT_DEPENDS ${_art_dir}/own.rcc
   COMPILE_DEFINITIONS QUORVEX_OWN_ART="${_art_dir}/own.rcc")

@@ -13,13 +13,13 @@
 #include "art/card_names.h"
 #include "game/hand_layout.h"
 #include "game/platform.h"
-#include "ui/background_loader.h"
-#include "ui/card_images.h"
-#include "ui/card_painter.h"
-#include "ui/notice_window.h"
-#include "ui/resource_library.h"
-#include "ui/table_geometry.h"
-#include "ui/table_painter.h"
+#include "ui/art/background_loader.h"
+#include "ui/art/card_images.h"
+#include "ui/art/card_painter.h"
+#include "ui/dialogs/notice_window.h"
+#include "ui/art/resource_library.h"
+#include "ui/table/table_geometry.h"
+#include "ui/table/table_painter.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "suit_shapes.h"
 
-#include "ui/suit_symbol.h"
+#include "ui/art/suit_symbol.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,0 +1,104 @@
+#include "ui/dialogs/history_window.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "locale/cp1251.h"
+#include "locale/lang_text.h"
+#include "records/history_file.h"
+
+namespace quorvex {
+namespace {
+
+QString Qs(const std::string& text) {
+  return QString::fromUtf8(text.c_str());
+}
+
+QString FromFile(const std::string& bytes) {
+  return Qs(Cp1251ToUtf8(bytes)).trimmed();
+}
+
+QString DateText(const HistoryCheck& check) {
+  if (!check.modified) return QString();
+  const auto ms =
+      std::chrono::duration_cast<std::chrono::milliseconds>(check.modified->time_since_epoch());
+  const QDate date = QDateTime::fromMSecsSinceEpoch(ms.count()).date();
+  return QLocale::system().toString(date, QLocale::ShortFormat);
+}
+
+constexpr int kColumnWidths[] = {45, 65, 210, 45, 55, 55, 80};
+
+}  // namespace
+
+TFHistory::TFHistory(const std::filesystem::path& program_dir, QWidget* parent)
+    : QDialog(parent), dir_(program_dir) {
+  setWindowTitle(Qs(Text(Tx::HistoryOfGames)));
+  list_ = new QListWidget(this);
+  grid_ = new QTableWidget(this);
+  grid_->setColumnCount(7);
+  // The columns keep their widths; a smaller face lets a full date fit.
+  QFont small = grid_->font();
+  small.setPixelSize(11);
+  grid_->setFont(small);
+  QStringList heads;
+  for (int column = 0; column < 7; ++column) {
+    heads << Qs(Text(Tx::HistoryColumns, column));
+    grid_->setColumnWidth(column, kColumnWidths[column]);
+  }
+  grid_->setHorizontalHeaderLabels(heads);
+  grid_->verticalHeader()->hide();
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid_->setMinimumWidth(600);
+
+  const std::vector<HistoryFileInfo> files = ListHistoryFiles(dir_);
+  for (const HistoryFileInfo& file : files) {
+    numbers_.push_back(file.number);
+    list_->addItem(Qs(Text(Tx::HistoryFile)) +
+                   QStringLiteral("%1 ").arg(file.number, 4, 10, QLatin1Char('0')) +
+                   DateText(file.check));
+  }
+  list_->setFixedWidth(files.size() > 16 ? 193 : 180);
+  if (files.empty()) {
+    list_->addItem(Qs(Text(Tx::NoHistoryFiles)));
+    list_->setEnabled(false);
+  }
+  connect(list_, &QListWidget::currentRowChanged, this, &TFHistory::ShowFile);
+  if (!files.empty()) list_->setCurrentRow(int(files.size()) - 1);
+
+  auto* ok = new QPushButton(Qs(Text(Tx::Ok)), this);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  auto* row = new QHBoxLayout;
+  row->addWidget(list_);
+  row->addWidget(grid_, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(row);
+  layout->addWidget(ok, 0, Qt::AlignHCenter);
+  resize(820, 420);
+}
+
+void TFHistory::ShowFile(int row) {
+  grid_->setRowCount(0);
+  if (row < 0 || row >= int(numbers_.size())) return;
+  const std::vector<HistoryRow> rows = ReadHistoryRows(HistoryFilePath(dir_, numbers_[row]));
+  grid_->setRowCount(int(rows.size()));
+  for (int r = 0; r < int(rows.size()); ++r) {
+    const HistoryRow& h = rows[r];
+    const std::string* cells[] = {&h.time,   &h.date,   &h.player, &h.games,
+                                  &h.result, &h.rating, &h.type};
+    for (int column = 0; column < 7; ++column) {
+      auto* item = new QTableWidgetItem(FromFile(*cells[column]));
+      if (column != 2 && column != 6) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      grid_->setItem(r, column, item);
+    }
+  }
+}
+
+}  // namespace quorvex

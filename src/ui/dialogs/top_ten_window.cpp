@@ -1,0 +1,70 @@
+#include "ui/dialogs/top_ten_window.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "locale/cp1251.h"
+#include "locale/lang_text.h"
+
+namespace quorvex {
+namespace {
+
+QString Qs(const std::string& text) {
+  return QString::fromUtf8(text.c_str());
+}
+
+QPixmap Picture(const ClubFile& club, bool network) {
+  QPixmap pixmap(450, 150 + 33 * 10);
+  pixmap.fill(QColor(0xf4, 0xf0, 0xe4));
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  QFont font = p.font();
+  font.setPixelSize(18);
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(QColor(0x80, 0x00, 0x00));
+  p.drawText(QRect(0, 60, 450, 34), Qt::AlignCenter,
+             Qs(Text(network ? Tx::ModeBannerNet : Tx::ModeBannerLocal)));
+  font.setBold(false);
+  font.setPixelSize(16);
+  p.setFont(font);
+  p.setPen(Qt::black);
+  p.drawText(QRect(70, 100, 160, 28), Qt::AlignCenter, Qs(Text(Tx::TopTen)));
+  p.drawText(QRect(250, 100, 150, 28), Qt::AlignCenter, Qs(Text(Tx::Score)));
+  font.setPixelSize(18);
+  p.setFont(font);
+  for (int place = 1; place <= kTopTenPlaces; ++place) {
+    const TopTenEntry entry = club.TopTen(place);
+    const int y = 150 + 33 * (place - 1);
+    p.setPen(place <= 3 ? QColor(Qt::red) : QColor(0x00, 0x00, 0x80));
+    p.drawText(QRect(62, y - 14, 33, 28), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::number(place) + QLatin1Char('.'));
+    if (entry.Empty()) continue;
+    p.drawText(QRect(95, y - 14, 200, 28), Qt::AlignLeft | Qt::AlignVCenter,
+               Qs(Cp1251ToUtf8(entry.name)).trimmed());
+    p.drawText(QRect(280, y - 14, 100, 28), Qt::AlignRight | Qt::AlignVCenter,
+               QString::number(*entry.score));
+  }
+  return pixmap;
+}
+
+}  // namespace
+
+TFormTopTen::TFormTopTen(const ClubFile& club, bool network, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(Qs(Text(Tx::TopTen)));
+  auto* picture = new QLabel(this);
+  picture->setObjectName(QStringLiteral("picture"));
+  picture->setPixmap(Picture(club, network));
+  auto* ok = new QPushButton(Qs(Text(Tx::Ok)), this);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(picture);
+  layout->addWidget(ok, 0, Qt::AlignHCenter);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,171 @@
+#include "ui/menu/club_keeper.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QMessageBox>
+#include <array>
+
+#include "locale/cp1251.h"
+#include "locale/lang_text.h"
+#include "locale/languages.h"
+#include "records/history_file.h"
+#include "records/rating.h"
+#include "sound/effects.h"
+#include "ui/dialogs/end_game_dialog.h"
+#include "ui/dialogs/modal_run.h"
+#include "ui/media/sound_player.h"
+
+namespace quorvex {
+namespace {
+
+QString Qs(const std::string& text) {
+  return QString::fromUtf8(text.c_str());
+}
+
+std::string ToFile(const std::string& utf8) {
+  return Utf8ToCp1251(utf8).value_or(std::string());
+}
+
+HistoryStamp SystemStamp() {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QString date = QLocale::system().toString(now.date(), QLocale::ShortFormat);
+  return {now.time().hour(), now.time().minute(), ToFile(date.toStdString())};
+}
+
+void Message(QWidget* parent, const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, Qs(Text(Tx::ProductTitle)), Qs(text), QMessageBox::Ok,
+                  parent);
+  RunModal(box);
+}
+
+}  // namespace
+
+ClubKeeper::ClubKeeper(std::filesystem::path program_dir)
+    : dir_(std::move(program_dir)),
+      local_club_(FreshClubFile()),
+      net_club_(FreshClubFile()),
+      stamp_(SystemStamp) {}
+
+std::filesystem::path ClubKeeper::ClubPath() const {
+  return ClubFilePath(dir_, network_);
+}
+
+bool ClubKeeper::ReadClubFilesAtStart(QWidget* parent, int settings_language) {
+  const std::filesystem::path local = ClubFilePath(dir_, false);
+  const ClubFileRead local_read = ReadClubFile(local);
+  // The mark is honoured even in a file that fails its checks: the message is then shown in
+  // the language the file asks for.
+  SetCurrentLanguage(StartLanguage(settings_language, local_read.club.RussianMark()));
+  if (!local_read.ok()) {
+    Message(parent, ClubFileMessage(local_read.status, local));
+    return false;
+  }
+  const std::filesystem::path net = ClubFilePath(dir_, true);
+  const ClubFileRead net_read = ReadClubFile(net);
+  if (!net_read.ok()) {
+    Message(parent, ClubFileMessage(net_read.status, net));
+    return false;
+  }
+  local_club_ = local_read.club;
+  net_club_ = net_read.club;
+  return true;
+}
+
+SessionPlayer ClubKeeper::BeginSession(int slot, const std::string& name,
+                                       const std::string& password) {
+  const std::optional<ClubProfile> profile = slot >= 1 ? Club().Profile(slot) : std::nullopt;
+  in_session_ = true;
+  last_.reset();
+  slot_ = profile ? slot : 0;
+  password_ = ToFile(password);
+  if (profile) {
+    name_ = profile->name;
+    previous_deals_ = profile->deals;
+    previous_rating_ = profile->rating;
+    initial_score_ = profile->score;
+  } else {
+    name_ = ClubName(ToFile(name));
+    previous_deals_ = 0;
+    previous_rating_ = 0;
+    initial_score_ = 0;
+  }
+  return SessionPlayer{name_, previous_deals_, initial_score_};
+}
+
+std::string ClubKeeper::PlayerName() const {
+  return Cp1251ToUtf8(TrimmedClubName(name_));
+}
+
+int32_t ClubKeeper::DealNo() const {
+  return controller_ ? controller_->State().DealNo : previous_deals_;
+}
+
+double ClubKeeper::Rating(int32_t balance) const {
+  return SessionRating(DealNo(), balance, previous_deals_, previous_rating_);
+}
+
+TCount ClubKeeper::GeneralScore() const {
+  LocalCountInput in;
+  in.deal_no = DealNo();
+  in.balance = controller_ ? controller_->Balance() : 0;
+  in.initial_score = initial_score_;
+  in.previous_deals = previous_deals_;
+  in.initial_rating = previous_rating_;
+  return LocalCount(in);
+}
+
+void ClubKeeper::ShowError(const std::string& text) {
+  Message(parent_, text);
+}
+
+bool ClubKeeper::SaveRecord(int32_t balance, double rating) {
+  // One record per session: leaving early and the end button never both count.
+  if (!in_session_) return false;
+  in_session_ = false;
+  ClubSessionEntry entry;
+  entry.name = name_;
+  entry.password = password_;
+  entry.slot = slot_;
+  entry.rating = rating;
+  entry.deal_no = DealNo();
+  entry.score = initial_score_ + balance;
+  const ClubSessionSave saved = SaveClubSession(ClubPath(), MutableClub(), entry);
+  last_ = saved.outcome;
+  if (!saved.write.ok) ShowError(saved.write.error);
+  if (club_changed_) club_changed_();
+  return true;
+}
+
+void ClubKeeper::SavePlayerRecord() {
+  if (!in_session_) return;
+  const int32_t balance = controller_ ? controller_->Balance() : 0;
+  SaveRecord(balance, Rating(balance));
+}
+
+void ClubKeeper::EndSession(int32_t balance, int deals) {
+  if (!in_session_) return;
+  const double rating = Rating(balance);
+
+  HisStr record;
+  record.HName = TrimmedClubName(name_);
+  record.HKon = deals;
+  record.HRes = balance;
+  record.HRei = rating;
+  record.Ac = static_cast<uint8_t>(network_ ? HistoryKind::Lan : HistoryKind::Local);
+  const std::array<HisStr, 1> records{record};
+  const HistoryWrite history = WriteHistory(dir_, records, stamp_());
+  if (!history.write.ok) ShowError(history.write.error);
+
+  // The session's result is heard unless it closes a cycle: the end-of-game window has its own
+  // sound then.
+  const std::string_view effect = SessionEndEffect(DealNo(), balance);
+  if (sound_ && !effect.empty()) sound_->PlayEffect(effect, false);
+
+  if (!SaveRecord(balance, rating)) return;
+  if (last_ && last_->cycle_complete) {
+    // Not logged in to an online account: the club's title of a local game.
+    RunEndGame(EndGameInput{last_->place, last_->cycle_score, 1, network_}, parent_, sound_);
+  }
+}
+
+}  // namespace quorvex

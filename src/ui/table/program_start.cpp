@@ -1,0 +1,98 @@
+#include "ui/table/program_start.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPalette>
+#include <QToolTip>
+
+#include "locale/lang_text.h"
+#include "ui/dialogs/modal_run.h"
+
+namespace quorvex {
+namespace {
+
+ProgramPlaces SystemPlaces() {
+  return {QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+          QDir::tempPath()};
+}
+
+}  // namespace
+
+ProgramStart::ProgramStart()
+    : ProgramStart(SystemPlaces(), std::make_unique<AudioOutput>(), nullptr, nullptr) {}
+
+ProgramStart::ProgramStart(const ProgramPlaces& places, ClipOutput& clips, SongOutput& song)
+    : ProgramStart(places, nullptr, &clips, &song) {}
+
+ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOutput> audio,
+                           ClipOutput* clips, SongOutput* song)
+    : places_(places),
+      settings_(places.program_dir),
+      audio_(std::move(audio)),
+      sound_(settings_.Get(), clips ? *clips : *audio_),
+      music_(settings_.Get(), song ? *song : *audio_),
+      opponent_(window_),
+      keeper_(places.program_dir),
+      controller_(window_, opponent_, random_, clock_, keeper_),
+      club_menu_(keeper_, settings_.Get()) {
+  window_.SetSettings(&settings_.Get());
+  window_.SetSound(&sound_, &music_);
+  window_.SetController(&controller_);
+  music_.SetErrorHandler([this](const QString& message) {
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(Text(Tx::ProductTitle).c_str()),
+                    message, QMessageBox::Ok, &window_);
+    RunModal(box);
+  });
+  keeper_.SetParent(&window_);
+  keeper_.SetController(&controller_);
+  keeper_.SetSound(&sound_);
+  club_menu_.SetController(&controller_);
+  club_menu_.AttachTo(window_);
+  keeper_.SetClubChanged([this] { club_menu_.Refresh(); });
+}
+
+ProgramStart::~ProgramStart() {
+  Unhook();
+}
+
+void ProgramStart::Unhook() {
+  window_.SetController(nullptr);
+  window_.SetSound(nullptr, nullptr);
+}
+
+bool ProgramStart::Start() {
+  if (started_) return true;
+  // The settings were read first of all, as the objects were built: the window and its
+  // captions come up in the language they name.
+  // The title.
+  window_.show();
+  // The club files. Without both intact the run stops here, and the settings file is left as
+  // it was. The local file's mark may switch the language.
+  if (!keeper_.ReadClubFilesAtStart(&window_, settings_.Get().Language)) return false;
+  settings_.Get().Language = CurrentLanguage();
+  club_menu_.Refresh();
+  // Hints on red, and the language on everything built so far.
+  QPalette hints = QToolTip::palette();
+  hints.setColor(QPalette::ToolTipBase, Qt::red);
+  hints.setColor(QPalette::ToolTipText, Qt::black);
+  QToolTip::setPalette(hints);
+  window_.ApplyLanguage();
+  // The menu song; it sounds whenever the main menu is shown and the music is on.
+  music_.Prepare(places_.temp_dir);
+  started_ = true;
+  return true;
+}
+
+bool ProgramStart::Finish() {
+  Unhook();
+  // The player lets the song file go, so saving the settings removes it.
+  music_.Close();
+  music_.BeforeSettingsSaved();
+  if (!started_) return true;
+  started_ = false;
+  return settings_.Save(nullptr);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,79 @@
+// The program's objects, built in the order they need each other, and its start-up sequence:
+// the settings, the window with its title, the club files, the language, the menu song. The
+// run ends through Finish, which writes the settings back.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <memory>
+
+#include "game/controller.h"
+#include "game/platform.h"
+#include "opponent/computer_opponent.h"
+#include "ui/media/audio_output.h"
+#include "ui/menu/club_keeper.h"
+#include "ui/menu/club_menu.h"
+#include "ui/table/elapsed_clock.h"
+#include "ui/table/main_window.h"
+#include "ui/media/music_player.h"
+#include "ui/table/program_settings.h"
+#include "ui/media/sound_player.h"
+
+namespace quorvex {
+
+// Where the program keeps its files: its own folder (settings, club files, history) and the
+// folder of the menu song's temporary file.
+struct ProgramPlaces {
+  std::filesystem::path program_dir;
+  QString temp_dir;
+};
+
+class ProgramStart {
+ public:
+  // The executable's folder and the system's temporary folder; sound to the audio device.
+  ProgramStart();
+  // Other folders, and the effects and the song to outputs of the caller's (tests).
+  ProgramStart(const ProgramPlaces& places, ClipOutput& clips, SongOutput& song);
+  ~ProgramStart();
+  ProgramStart(const ProgramStart&) = delete;
+  ProgramStart& operator=(const ProgramStart&) = delete;
+
+  // Shows the window with its title and runs the start-up sequence. False when the run must
+  // stop: a club file is missing or damaged (the player was told). The settings file is then
+  // left as it was.
+  bool Start();
+  // Leaving the program: the window lets go of the controller and the sound, the song file is
+  // released, and the settings are written. False when they could not be written (the player
+  // was told).
+  bool Finish();
+
+  MainWindow& Window() { return window_; }
+  Settings& GetSettings() { return settings_.Get(); }
+  ClubKeeper& Keeper() { return keeper_; }
+  ClubMenu& Menu() { return club_menu_; }
+  GameController& Controller() { return controller_; }
+  MusicPlayer& Music() { return music_; }
+
+ private:
+  ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOutput> audio, ClipOutput* clips,
+               SongOutput* song);
+  void Unhook();
+
+  ProgramPlaces places_;
+  ProgramSettings settings_;
+  std::unique_ptr<AudioOutput> audio_;  // none when the caller gives the outputs
+  MainWindow window_;
+  // Effects, spoken card names and the menu song.
+  SoundPlayer sound_;
+  MusicPlayer music_;
+  SystemRandom random_;
+  ElapsedClock clock_;
+  // Seat 1's player: bids and plays from the full-information trick search.
+  ComputerOpponent opponent_;
+  ClubKeeper keeper_;
+  GameController controller_;
+  ClubMenu club_menu_;
+  bool started_ = false;
+};
+
+}  // namespace quorvex
