@@ -186,8 +186,13 @@ void GameController::OnEndButton() {
   }
   const int32_t balance = Balance();
   const int deals = session_deals_;
-  LeaveToMenu();
+  // The table goes first; the menu comes back only once the session's records, reports and
+  // closing windows are done.
+  HideTable();
+  view_.ShowScreen(Screen::Closing);
+  view_.SetMainTimer(kMenuTimerMs, false);
   hooks_.EndSession(balance, deals);
+  ShowMenu();
 }
 
 bool GameController::CanPlayLowerCard(int index) const {
@@ -259,12 +264,12 @@ void GameController::CollectTrick() {
   const int winner = state_.Leader;
   const int won = TrickWinnerSlot(state_.Trick[1], state_.TrickRank[1], state_.Trick[2],
                                   state_.TrickRank[2], state_.Trump);
-  const int seat_of_slot[3] = {0, won == 1 ? winner : OtherSeat(winner),
-                               won == 1 ? OtherSeat(winner) : winner};
-  for (int pos = 1; pos <= 2; ++pos) {
-    view_.ClearTableCentre(seat_of_slot[pos]);
-    view_.FlyCard(FlightEnd{FlightPlace::TrickSpot, seat_of_slot[pos], 0, 0},
-                  FlightEnd{FlightPlace::OffTable, winner, 0, 0}, state_.Trick[pos]);
+  // The winner's own card leaves first, then the other.
+  for (int slot : {won, 3 - won}) {
+    const int seat = slot == won ? winner : OtherSeat(winner);
+    view_.ClearTableCentre(seat);
+    view_.FlyCard(FlightEnd{FlightPlace::TrickSpot, seat, 0, 0},
+                  FlightEnd{FlightPlace::OffTable, winner, 0, 0}, state_.Trick[slot]);
   }
   view_.ClearTableCentre(0);
   state_.Phase = state_.Leader;
@@ -497,12 +502,20 @@ bool GameController::OnCloseRequest() {
 }
 
 void GameController::LeaveToMenu() {
-  view_.CloseBidding();
+  HideTable();
   if (IsNetworkRole(role_)) hooks_.Disconnect();
+  ShowMenu();
+}
+
+void GameController::HideTable() {
+  view_.CloseBidding();
   table_active_ = false;
   in_session_ = false;
   ending_allowed_ = false;
   lan_pause_until_ = -1;
+}
+
+void GameController::ShowMenu() {
   view_.ShowScreen(Screen::Menu);
   timer_running_ = true;
   view_.SetMainTimer(kMenuTimerMs, true);
@@ -547,7 +560,8 @@ void GameController::RedrawPlates() {
     } else if (seat == state_.FirstSeat) {
       plate.star = PlateStar::FirstPlayer;
     }
-    plate.to_move = table_active_ && seat == to_move;
+    // Marked from the deal's first drawing on, before the table turns active.
+    plate.to_move = in_session_ && seat == to_move;
     plate.north = (seat == 1) == seat1_north;
     view_.DrawNamePlate(seat, plate);
   }

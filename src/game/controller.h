@@ -126,6 +126,8 @@ class GameController {
   void ComputerCard();
   void ComputerCall();
   void LeaveToMenu();
+  void HideTable();
+  void ShowMenu();
 
   TableView& view_;
   Opponent& opponent_;

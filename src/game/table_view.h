@@ -12,7 +12,8 @@ namespace quorvex {
 
 class AuctionTable;
 
-enum class Screen { Title, Menu, Table };
+// Closing: the table is hidden while the end of a session runs, before the menu comes back.
+enum class Screen { Title, Menu, Table, Closing };
 
 // A trick-count panel number can be left as it is or erased instead of drawn.
 inline constexpr int32_t kPanelKeep = -2000000;

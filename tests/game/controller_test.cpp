@@ -29,6 +29,28 @@ class ScriptedOpponent : public PlainOpponent {
   size_t next_ = 0;
 };
 
+class CountingHooks : public SessionHooks {
+ public:
+  explicit CountingHooks(const RecordingView* view = nullptr) : view_(view) {}
+  void SavePlayerRecord() override { ++saves; }
+  void EndSession(int32_t b, int d) override {
+    balance = b;
+    deals = d;
+    if (view_) {
+      screen_at_end = view_->screen;
+      timer_running_at_end = view_->timer_running;
+    }
+  }
+  int saves = 0;
+  int32_t balance = -1;
+  int deals = -1;
+  Screen screen_at_end = Screen::Title;
+  bool timer_running_at_end = true;
+
+ private:
+  const RecordingView* view_;
+};
+
 class ControllerTest : public ::testing::Test {
  protected:
   ControllerTest() : controller(view, opponent, random, clock, hooks) {}
@@ -97,7 +119,7 @@ class ControllerTest : public ::testing::Test {
   ScriptedOpponent opponent;
   SeededRandom random{2024};
   FakeClock clock;
-  SessionHooks hooks;
+  CountingHooks hooks{&view};
   GameController controller;
 };
 
@@ -123,6 +145,9 @@ TEST_F(ControllerTest, StartShowsTheDealAndWaitsForTheButton) {
   EXPECT_EQ(view.plate[1].name, "PC");
   EXPECT_EQ(view.plate[2].name, "Ann");
   EXPECT_EQ(view.plate[2].star, PlateStar::FirstPlayer);
+  // Whose turn it is shows from the first drawing of the session's first deal.
+  EXPECT_TRUE(view.plate[2].to_move);
+  EXPECT_FALSE(view.plate[1].to_move);
   EXPECT_TRUE(view.plate[1].north);
   EXPECT_TRUE(view.Played("WTasoKo"));
 
@@ -160,11 +185,13 @@ TEST_F(ControllerTest, CollectedCardsFlyToTheWinner) {
     EXPECT_EQ(view.flights[i].to.place, FlightPlace::OffTable);
     EXPECT_EQ(view.flights[i].to.seat, winner);
   }
-  // Deal 2: the computer led, so the led card leaves seat 1's spot.
-  EXPECT_EQ(view.flights[0].card, led);
-  EXPECT_EQ(view.flights[0].from.seat, 1);
-  EXPECT_EQ(view.flights[1].card, reply);
-  EXPECT_EQ(view.flights[1].from.seat, 2);
+  // The winner's own card leaves first, whichever slot it lies in (deal 2: the computer led).
+  const TCard won = winner == 1 ? led : reply;
+  const TCard lost = winner == 1 ? reply : led;
+  EXPECT_EQ(view.flights[0].card, won);
+  EXPECT_EQ(view.flights[0].from.seat, winner);
+  EXPECT_EQ(view.flights[1].card, lost);
+  EXPECT_EQ(view.flights[1].from.seat, 3 - winner);
   // Then the leader of the trick draws first.
   ASSERT_EQ(view.flights.size(), 4u);
   EXPECT_EQ(view.flights[2].to.seat, 1);
@@ -314,17 +341,24 @@ TEST_F(ControllerTest, TwentiethDealLeavesOnlyTheEndButton) {
   EXPECT_EQ(controller.State().DealNo, 20);
 }
 
-class CountingHooks : public SessionHooks {
- public:
-  void SavePlayerRecord() override { ++saves; }
-  void EndSession(int32_t b, int d) override {
-    balance = b;
-    deals = d;
-  }
-  int saves = 0;
-  int32_t balance = -1;
-  int deals = -1;
-};
+TEST_F(ControllerTest, TheMenuComesBackOnlyAfterTheSessionWasWoundUp) {
+  Start(19);
+  PlayDrawPhase();
+  Bid({});  // passed out: the deal is over and the 20th deal leaves only the end button
+  ASSERT_EQ(controller.State().Phase, PhaseDealOver);
+  ASSERT_TRUE(view.end.enabled);
+  controller.OnEndButton();
+  EXPECT_EQ(hooks.deals, 1);
+  EXPECT_EQ(hooks.balance, 0);
+  // While the records are written and the closing windows shown, the table is hidden and the
+  // menu's timer does not run.
+  EXPECT_EQ(hooks.screen_at_end, Screen::Closing);
+  EXPECT_FALSE(hooks.timer_running_at_end);
+  EXPECT_EQ(view.screen, Screen::Menu);
+  EXPECT_TRUE(view.timer_running);
+  EXPECT_EQ(view.timer_interval, 20);
+  EXPECT_FALSE(controller.InSession());
+}
 
 TEST(ControllerSession, EndButtonEndsTheSessionWithItsBalance) {
   RecordingView view;

@@ -19,15 +19,15 @@
 #include "records/rating.h"
 #include "settings/settings.h"
 #include "sound_recorders.h"
-#include "ui/menu/club_keeper.h"
-#include "ui/menu/club_menu.h"
 #include "ui/dialogs/count_window.h"
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/dialogs/history_window.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/player_dialog.h"
-#include "ui/media/sound_player.h"
 #include "ui/dialogs/top_ten_window.h"
+#include "ui/media/sound_player.h"
+#include "ui/menu/club_keeper.h"
+#include "ui/menu/club_menu.h"
 #include "window_fixture.h"
 
 namespace quorvex::testing {
@@ -79,6 +79,10 @@ class ClubSessionTest : public ::testing::Test {
     keeper.SetController(&controller);
     keeper.SetSound(&sound);
     keeper.SetClubChanged([this] { menu.Refresh(); });
+    keeper.SetWaitBanner([this](bool shown) {
+      window.ShowWaitBanner(shown);
+      if (shown) ++wait_banners;
+    });
     settings.FlyingCards = false;  // the cards land at once: these tests watch the records
     window.SetSettings(&settings);
     window.SetController(&controller);
@@ -115,6 +119,9 @@ class ClubSessionTest : public ::testing::Test {
     } else if (auto* end = qobject_cast<TFormEndGame*>(&dialog)) {
       end_games.push_back(end->Input());
       clips_at_end_game = clips.played.size();
+      screen_at_end_game = window.CurrentScreen();
+      history_files_at_end_game = ListHistoryFiles(dir).size();
+      banner_at_end_game = window.WaitBannerShown();
       SaveDialogShot(dialog, "end_of_game");
     } else if (qobject_cast<TFormCount*>(&dialog)) {
       ++score_windows;
@@ -179,6 +186,10 @@ class ClubSessionTest : public ::testing::Test {
   std::vector<std::string> messages;
   std::vector<EndGameInput> end_games;
   size_t clips_at_end_game = 0;
+  Screen screen_at_end_game = Screen::Title;
+  size_t history_files_at_end_game = 0;
+  bool banner_at_end_game = true;
+  int wait_banners = 0;
   int score_windows = 0;
   int other_windows = 0;
 };
@@ -222,6 +233,12 @@ TEST_F(ClubSessionTest, ACycleOfTwentyDealsIsRecordedOnceInClubTopTenAndHistory)
   EXPECT_EQ(end_games[0].place, 1);
   EXPECT_EQ(end_games[0].score, balance);
   EXPECT_EQ(end_games[0].account_state, 1);
+  // The window came after the history was written and before the menu came back; the wait
+  // banner had been shown once and was gone by then.
+  EXPECT_EQ(screen_at_end_game, Screen::Closing);
+  EXPECT_EQ(history_files_at_end_game, 1u);
+  EXPECT_FALSE(banner_at_end_game);
+  EXPECT_EQ(wait_banners, 1);
   // No result sound for a closed cycle: the window's sound of the first place, as it opened.
   ASSERT_EQ(clips.played.size(), 1u);
   EXPECT_EQ(clips.played[0].wav, EffectClip("WFiBest"));

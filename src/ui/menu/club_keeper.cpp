@@ -144,28 +144,51 @@ void ClubKeeper::SavePlayerRecord() {
 
 void ClubKeeper::EndSession(int32_t balance, int deals) {
   if (!in_session_) return;
-  const double rating = Rating(balance);
+  SessionEndInput input;
+  input.role = controller_ ? controller_->Role() : TableRole::SinglePlayer;
+  input.balance = balance;
+  input.deals = deals;
+  input.deal_no = DealNo();
+  RunSessionEnd(*this, input);
+  in_session_ = false;
+}
 
+void ClubKeeper::ShowWaitBanner(bool shown) {
+  if (wait_banner_) wait_banner_(shown);
+}
+
+double ClubKeeper::NewRating(int32_t balance, bool /*from_account*/) {
+  return Rating(balance);
+}
+
+void ClubKeeper::WriteHistory(int32_t result, int deals, double rating) {
   HisStr record;
   record.HName = TrimmedClubName(name_);
   record.HKon = deals;
-  record.HRes = balance;
+  record.HRes = result;
   record.HRei = rating;
   record.Ac = static_cast<uint8_t>(network_ ? HistoryKind::Lan : HistoryKind::Local);
   const std::array<HisStr, 1> records{record};
-  const HistoryWrite history = WriteHistory(dir_, records, stamp_());
+  const HistoryWrite history = quorvex::WriteHistory(dir_, records, stamp_());
   if (!history.write.ok) ShowError(history.write.error);
+}
 
-  // The session's result is heard unless it closes a cycle: the end-of-game window has its own
-  // sound then.
-  const std::string_view effect = SessionEndEffect(DealNo(), balance);
-  if (sound_ && !effect.empty()) sound_->PlayEffect(effect, false);
+void ClubKeeper::PlayEffect(std::string_view name) {
+  if (sound_) sound_->PlayEffect(name, false);
+}
 
-  if (!SaveRecord(balance, rating)) return;
-  if (last_ && last_->cycle_complete) {
-    // Not logged in to an online account: the club's title of a local game.
+void ClubKeeper::UpdateClubFile(int32_t balance, double rating) {
+  SaveRecord(balance, rating);
+}
+
+void ClubKeeper::CloseConnection() {
+  Disconnect();
+}
+
+void ClubKeeper::ShowEndOfGame() {
+  // Not logged in to an online account: the club's title of a local game.
+  if (last_ && last_->cycle_complete)
     RunEndGame(EndGameInput{last_->place, last_->cycle_score, 1, network_}, parent_, sound_);
-  }
 }
 
 }  // namespace quorvex

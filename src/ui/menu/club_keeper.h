@@ -12,6 +12,7 @@
 #include <string>
 
 #include "game/controller.h"
+#include "game/session_end.h"
 #include "records/club_file.h"
 #include "records/club_session.h"
 #include "records/history_line.h"
@@ -21,7 +22,7 @@ namespace quorvex {
 
 class SoundPlayer;
 
-class ClubKeeper : public SessionHooks {
+class ClubKeeper : public SessionHooks, private SessionEndSteps {
  public:
   explicit ClubKeeper(std::filesystem::path program_dir);
 
@@ -53,6 +54,8 @@ class ClubKeeper : public SessionHooks {
   void SetStampSource(std::function<HistoryStamp()> source) { stamp_ = std::move(source); }
   // Called once the club file changed, so that the club list shows it.
   void SetClubChanged(std::function<void()> changed) { club_changed_ = std::move(changed); }
+  // Shows or hides the wait banner over the hidden table at the end of a session.
+  void SetWaitBanner(std::function<void(bool)> banner) { wait_banner_ = std::move(banner); }
 
   // SessionHooks
   void SavePlayerRecord() override;
@@ -69,6 +72,15 @@ class ClubKeeper : public SessionHooks {
   int32_t DealNo() const;
   void ShowError(const std::string& text);
 
+  // The steps of the end of a session that the club and the window take.
+  void ShowWaitBanner(bool shown) override;
+  double NewRating(int32_t balance, bool from_account) override;
+  void WriteHistory(int32_t result, int deals, double rating) override;
+  void PlayEffect(std::string_view name) override;
+  void UpdateClubFile(int32_t balance, double rating) override;
+  void CloseConnection() override;
+  void ShowEndOfGame() override;
+
   std::filesystem::path dir_;
   QPointer<QWidget> parent_;
   const GameController* controller_ = nullptr;
@@ -78,6 +90,7 @@ class ClubKeeper : public SessionHooks {
   ClubFile net_club_;
   std::function<HistoryStamp()> stamp_;
   std::function<void()> club_changed_;
+  std::function<void(bool)> wait_banner_;
 
   // The member of the session.
   bool in_session_ = false;

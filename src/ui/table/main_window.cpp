@@ -29,17 +29,18 @@
 #include "settings/settings.h"
 #include "settings/window_scale.h"
 #include "sound/effects.h"
-#include "ui/dialogs/about_window.h"
-#include "ui/dialogs/bidding_dialog.h"
-#include "ui/table/card_flight_animator.h"
-#include "ui/media/gif_capture.h"
-#include "ui/dialogs/notice_window.h"
 #include "ui/art/picture_helpers.h"
 #include "ui/art/resource_library.h"
-#include "ui/menu/title_banner.h"
+#include "ui/dialogs/about_window.h"
+#include "ui/dialogs/bidding_dialog.h"
+#include "ui/dialogs/notice_window.h"
+#include "ui/media/gif_capture.h"
 #include "ui/media/music_player.h"
 #include "ui/media/sound_player.h"
+#include "ui/menu/title_banner.h"
+#include "ui/table/card_flight_animator.h"
 #include "ui/table/table_geometry.h"
+#include "ui/table/wait_banner.h"
 
 Q_LOGGING_CATEGORY(lcSound, "quorvex.sound")
 
@@ -95,6 +96,7 @@ MainWindow::MainWindow(QWidget* parent)
   BuildChat();
   flights_ = std::make_unique<CardFlightAnimator>(this);
   gif_ = new GifCapture(this);
+  wait_banner_ = new WaitBanner(this);
   PlaceWidgets();
   connect(&timer_, &QTimer::timeout, this, &MainWindow::OnMainTimer);
   // The title is animated by the same timer the game runs on.
@@ -181,8 +183,8 @@ void MainWindow::PlaceWidgets() {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setBold(true);
   font.setPixelSize(layout_.Size(14));
-  for (QPushButton* button : {static_cast<QPushButton*>(main_button_),
-                              static_cast<QPushButton*>(end_button_)})
+  for (QPushButton* button :
+       {static_cast<QPushButton*>(main_button_), static_cast<QPushButton*>(end_button_)})
     button->setFont(font);
   font.setPixelSize(layout_.Size(17));
   play_button_->setFont(font);
@@ -331,8 +333,8 @@ void MainWindow::BuildPopupMenu() {
 
 QRect MainWindow::HandDirtyRect(int seat) const {
   // A hand's cards reach from the zone's ends; an overlapping row starts at the zone's left.
-  return WithShadow(layout_.Hand(seat)).adjusted(-layout_.Card().width(), 0,
-                                                 layout_.Card().width(), 0);
+  return WithShadow(layout_.Hand(seat))
+      .adjusted(-layout_.Card().width(), 0, layout_.Card().width(), 0);
 }
 
 void MainWindow::BuildLanguageChooser() {
@@ -483,8 +485,9 @@ void MainWindow::ClearTableCentre(int seat) {
   } else if (seat == 1 || seat == 2) {
     model_.trick[seat] = kEmptyCard;
   }
-  Dirty(WithShadow(layout_.Centre()).united(WithShadow(layout_.TrickCard(1))).united(
-      WithShadow(layout_.TrickCard(2))));
+  Dirty(WithShadow(layout_.Centre())
+            .united(WithShadow(layout_.TrickCard(1)))
+            .united(WithShadow(layout_.TrickCard(2))));
 }
 
 void MainWindow::DrawTrickCard(int seat, const TCard& card) {
@@ -558,10 +561,10 @@ void MainWindow::EndDealRecording() {
 
 void MainWindow::FinishRecording(bool final_capture) {
   if (!gif_->Running()) return;
-  const QString folder =
-      recording_folder_.isEmpty() ? DefaultRecordingFolder() : recording_folder_;
+  const QString folder = recording_folder_.isEmpty() ? DefaultRecordingFolder() : recording_folder_;
   const GifCapture::Result result = gif_->Finish(final_capture, folder, CivilTimeNow());
-  if (!result.saved && !result.error.isEmpty()) ShowNotice(result.error, QString(), QString(), this);
+  if (!result.saved && !result.error.isEmpty())
+    ShowNotice(result.error, QString(), QString(), this);
 }
 
 void MainWindow::ShowWaitText(const std::string& text) {
@@ -608,9 +611,8 @@ void MainWindow::OpenBidding() {
   // Over the middle of the table, clear of the player's own hand; in the larger windows the
   // table centre has room for it.
   const QPoint origin = mapToGlobal(QPoint(0, 0));
-  const int top = layout_.WindowSize() == 1
-                      ? 76
-                      : layout_.Centre().center().y() - TFormTorg::kHeight / 2;
+  const int top =
+      layout_.WindowSize() == 1 ? 76 : layout_.Centre().center().y() - TFormTorg::kHeight / 2;
   bidding_->move(origin + QPoint((width() - TFormTorg::kWidth) / 2, top));
   bidding_->show();
 }
@@ -695,13 +697,25 @@ void MainWindow::UpdateCursor(QPoint pos) {
     over_playable = index > 0 && controller_->CanPlayLowerCard(index);
   }
   const QCursor& wanted = over_playable ? hand_cursor_ : arrow_cursor_;
-  if (cursor().shape() != wanted.shape() || cursor().pixmap().cacheKey() !=
-                                                wanted.pixmap().cacheKey())
+  if (cursor().shape() != wanted.shape() ||
+      cursor().pixmap().cacheKey() != wanted.pixmap().cacheKey())
     setCursor(wanted);
 }
 
+void MainWindow::ShowWaitBanner(bool shown) {
+  if (shown) {
+    wait_banner_->ShowNow();
+  } else {
+    wait_banner_->hide();
+  }
+}
+
+bool MainWindow::WaitBannerShown() const {
+  return wait_banner_->isVisible();
+}
+
 void MainWindow::OnMainTimer() {
-  if (screen_ != Screen::Table) {
+  if (screen_ == Screen::Title || screen_ == Screen::Menu) {
     ++frame_;
     update(title_painter_.AnimatedArea(screen_));
   }
@@ -843,6 +857,8 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     table_painter_.PaintTable(painter, model_);
     return;
   }
+  // The table is gone and the menu not back yet: only its background.
+  if (screen_ == Screen::Closing) return;
   // The club list names the players itself.
   const QString footer = screen_ == Screen::Title ? Qs(Text(Tx::ClickOrPressKey))
                          : club_menu_             ? QString()

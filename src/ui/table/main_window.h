@@ -15,11 +15,11 @@
 #include "game/reveal_code.h"
 #include "game/table_view.h"
 #include "ui/art/card_painter.h"
+#include "ui/art/zef_cards_button.h"
 #include "ui/table/table_layout.h"
 #include "ui/table/table_model.h"
 #include "ui/table/table_painter.h"
 #include "ui/table/title_painter.h"
-#include "ui/art/zef_cards_button.h"
 
 class QAction;
 class QComboBox;
@@ -35,6 +35,7 @@ class GifCapture;
 class MusicPlayer;
 class SoundPlayer;
 class TFormTorg;
+class WaitBanner;
 struct Settings;
 
 class MainWindow : public QWidget, public TableView {
@@ -61,6 +62,10 @@ class MainWindow : public QWidget, public TableView {
   // The club list takes the place of the menu's play button and shows with the menu; it is
   // told the window's scale whenever the window is laid out.
   void SetClubMenu(QWidget* menu, std::function<void(double)> rescale = {});
+
+  // The banner "Please, wait..." over the hidden table at the end of a session.
+  void ShowWaitBanner(bool shown);
+  bool WaitBannerShown() const;
 
   // Re-captions everything built so far in the current language, at once.
   void ApplyLanguage();
@@ -212,6 +217,7 @@ class MainWindow : public QWidget, public TableView {
   QAction* about_action_ = nullptr;
   std::unique_ptr<CardFlightAnimator> flights_;
   GifCapture* gif_ = nullptr;  // a child of the window
+  WaitBanner* wait_banner_ = nullptr;
   QString recording_folder_;
   QCursor arrow_cursor_{Qt::ArrowCursor};
   QCursor hand_cursor_{Qt::PointingHandCursor};

@@ -51,6 +51,7 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   club_menu_.SetController(&controller_);
   club_menu_.AttachTo(window_);
   keeper_.SetClubChanged([this] { club_menu_.Refresh(); });
+  keeper_.SetWaitBanner([this](bool shown) { window_.ShowWaitBanner(shown); });
 }
 
 ProgramStart::~ProgramStart() {

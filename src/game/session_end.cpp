@@ -1,0 +1,42 @@
+#include "game/session_end.h"
+
+#include "sound/effects.h"
+
+namespace quorvex {
+
+void RunSessionEnd(SessionEndSteps& steps, const SessionEndInput& input) {
+  const bool tournament = IsTournamentRole(input.role);
+  const bool lan = input.role == TableRole::LanServer || input.role == TableRole::LanClient;
+  const bool as_account = input.account == AccountState::RatedMatch;
+  const bool club_game = !tournament && !as_account;
+  const bool cycle_complete = input.deal_no % 20 == 0;
+
+  // The online exchanges may take a while: the player sees why the window waits.
+  steps.ShowWaitBanner(true);
+  steps.FinishRatedMatch(input.balance);
+  double rating = 0;
+  if (!tournament) rating = steps.NewRating(input.balance, as_account);
+  steps.ShowWaitBanner(false);
+
+  int32_t result = input.balance;
+  int deals = input.deals;
+  if (tournament) {
+    deals = 1;
+    steps.TournamentStanding(result, rating);
+  }
+  steps.WriteHistory(result, deals, rating);
+  steps.ReportSession(input);
+
+  const std::string_view effect = SessionEndEffect(input.deal_no, input.balance);
+  if (!effect.empty()) steps.PlayEffect(effect);
+
+  if (club_game) steps.UpdateClubFile(input.balance, rating);
+  if (lan) steps.CloseConnection();
+  if (club_game && cycle_complete) {
+    steps.ShowEndOfGame();
+    if (!lan) steps.OfferResultWrite();
+  }
+  if (as_account && !tournament && !lan && input.rated_cycle_complete) steps.WriteAccountCycle();
+}
+
+}  // namespace quorvex
