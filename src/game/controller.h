@@ -53,6 +53,7 @@ class GameController {
                  SessionHooks& hooks);
 
   void SetOptions(const ControllerOptions& options) { options_ = options; }
+  const ControllerOptions& Options() const { return options_; }
   void SetPeerLink(PeerLink* link);
 
   // A player was chosen (or a connection made): the first deal of a new session.

@@ -15,6 +15,7 @@
 #include "locale/languages.h"
 #include "records/club_file.h"
 #include "settings/settings_file.h"
+#include "sound/song_file.h"
 #include "sound_recorders.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/table/program_start.h"
@@ -137,6 +138,27 @@ TEST_F(ProgramStartTest, ANormalStartAndExitWritesTheSettings) {
   EXPECT_EQ(read.end, SettingsReadEnd::Complete);
   EXPECT_EQ(read.settings.Language, 1);
   EXPECT_EQ(read.settings.PlayerName, "Ada");
+}
+
+TEST_F(ProgramStartTest, TheSettingsReachTheControllerAndTheSongFileOutlivesTheRun) {
+  WriteClubs();
+  Settings earlier;
+  earlier.ShowCardsAtEnd = false;
+  ASSERT_TRUE(WriteSettingsFile(SettingsFile(), earlier).ok);
+  const fs::path song_file = fs::path(temp.path().toStdString()) / SongFileName();
+  {
+    ProgramStart program(Places(), clips, song);
+    EXPECT_FALSE(program.Controller().Options().show_cards_at_end);
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(fs::exists(song_file));
+    // A change made while the program runs reaches the controller too.
+    program.GetSettings().ShowCardsAtEnd = true;
+    program.ApplySettings();
+    EXPECT_TRUE(program.Controller().Options().show_cards_at_end);
+    EXPECT_TRUE(program.Finish());
+  }
+  // The next start finds the song where this one left it.
+  EXPECT_TRUE(fs::exists(song_file));
 }
 
 TEST_F(ProgramStartTest, SettingsThatCannotBeWrittenAreToldAtExit) {

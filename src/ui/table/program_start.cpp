@@ -48,6 +48,7 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   keeper_.SetParent(&window_);
   keeper_.SetController(&controller_);
   keeper_.SetSound(&sound_);
+  ApplySettings();
   club_menu_.SetController(&controller_);
   club_menu_.AttachTo(window_);
   keeper_.SetClubChanged([this] { club_menu_.Refresh(); });
@@ -88,12 +89,23 @@ bool ProgramStart::Start() {
 
 bool ProgramStart::Finish() {
   Unhook();
-  // The player lets the song file go, so saving the settings removes it.
-  music_.Close();
+  // Saving the settings leaves the song file alone while the player still holds it, so the next
+  // start finds it; only then is the player closed.
   music_.BeforeSettingsSaved();
-  if (!started_) return true;
-  started_ = false;
-  return settings_.Save(nullptr);
+  bool saved = true;
+  if (started_) {
+    started_ = false;
+    saved = settings_.Save(nullptr);
+  }
+  music_.Close();
+  return saved;
+}
+
+void ProgramStart::ApplySettings() {
+  const Settings& settings = settings_.Get();
+  ControllerOptions options = controller_.Options();
+  options.show_cards_at_end = settings.ShowCardsAtEnd;
+  controller_.SetOptions(options);
 }
 
 }  // namespace quorvex

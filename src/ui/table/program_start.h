@@ -11,13 +11,13 @@
 #include "game/platform.h"
 #include "opponent/computer_opponent.h"
 #include "ui/media/audio_output.h"
+#include "ui/media/music_player.h"
+#include "ui/media/sound_player.h"
 #include "ui/menu/club_keeper.h"
 #include "ui/menu/club_menu.h"
 #include "ui/table/elapsed_clock.h"
 #include "ui/table/main_window.h"
-#include "ui/media/music_player.h"
 #include "ui/table/program_settings.h"
-#include "ui/media/sound_player.h"
 
 namespace quorvex {
 
@@ -46,6 +46,10 @@ class ProgramStart {
   // released, and the settings are written. False when they could not be written (the player
   // was told).
   bool Finish();
+
+  // Hands the settings to the parts that keep their own copy (the controller's options); the
+  // options dialog calls it whenever the settings change.
+  void ApplySettings();
 
   MainWindow& Window() { return window_; }
   Settings& GetSettings() { return settings_.Get(); }
