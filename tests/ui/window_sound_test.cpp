@@ -4,11 +4,13 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include "locale/lang_text.h"
 #include "sound/voice_names.h"
 #include "sound_recorders.h"
+#include "ui/dialogs/modal_run.h"
 #include "ui/media/music_player.h"
 #include "ui/media/sound_player.h"
 #include "window_fixture.h"
@@ -59,6 +61,30 @@ TEST_F(WindowSoundTest, EffectsOfTheGameAreHeardWhileTheSoundIsOn) {
   PressMain();
   PlayTrick();
   EXPECT_TRUE(clips.played.empty());
+}
+
+TEST_F(WindowSoundTest, TheMenuPageAndTheWindowsSoundAsTheyOpen) {
+  Click(QPoint(380, 250));  // leaves the title
+  clips.played.clear();
+  // The popup menu opens over the main menu too, with the session's items off.
+  Click(QPoint(40, 460), Qt::RightButton);
+  EXPECT_TRUE(window.PopupMenu()->isVisible());
+  EXPECT_FALSE(window.ExitToMenuAction()->isEnabled());
+  EXPECT_FALSE(window.GeneralScoreAction()->isEnabled());
+  ASSERT_EQ(clips.played.size(), 1u);
+  EXPECT_EQ(LastClip(), EffectClip("WOpenFo"));
+  window.PopupMenu()->hide();
+
+  // The question before leaving a session is a window of its own.
+  QTest::mouseClick(window.PlayButton(), Qt::LeftButton);
+  window.SetAskHandler({});
+  SetModalHook([](QDialog&) { return int(QMessageBox::Yes); });
+  clips.played.clear();
+  window.ExitToMenuAction()->trigger();
+  SetModalHook(nullptr);
+  EXPECT_EQ(window.CurrentScreen(), Screen::Menu);
+  ASSERT_FALSE(clips.played.empty());
+  EXPECT_EQ(clips.played.front().wav, EffectClip("WOpenFo"));
 }
 
 TEST_F(WindowSoundTest, RightClickSpeaksOwnTableAndShownCards) {

@@ -1,5 +1,7 @@
 #include "ui/dialogs/about_window.h"
 
+#include "ui/dialogs/modal_run.h"
+
 #include <QDesktopServices>
 #include <QFont>
 #include <QLabel>
@@ -9,8 +11,8 @@
 
 #include "locale/lang_text.h"
 #include "online/service_addresses.h"
-#include "ui/dialogs/dialog_design.h"
 #include "ui/art/own_pictures.h"
+#include "ui/dialogs/dialog_design.h"
 #include "ui/menu/title_banner.h"
 
 namespace quorvex {
@@ -101,7 +103,7 @@ void TFormAbout::paintEvent(QPaintEvent* event) {
 
 void ShowAbout(const Settings& settings, QWidget* parent) {
   TFormAbout about(settings, parent);
-  about.exec();
+  RunModal(about);
 }
 
 }  // namespace quorvex

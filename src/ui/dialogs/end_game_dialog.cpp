@@ -159,7 +159,7 @@ TFormEndGame::TFormEndGame(const EndGameInput& in, QWidget* parent) : QDialog(pa
 int RunEndGame(const EndGameInput& in, QWidget* parent, SoundPlayer* sound) {
   TFormEndGame dialog(in, parent);
   if (sound) sound->PlayEffect(EndGameEffect(in.place), false);
-  return RunModal(dialog);
+  return RunModal(dialog, false);  // it sounds by the place reached
 }
 
 }  // namespace quorvex

@@ -12,7 +12,10 @@ using ModalHook = std::function<int(QDialog&)>;
 
 // An empty hook restores the modal loop.
 void SetModalHook(ModalHook hook);
-// The dialog's result: what exec() returns, or what the hook does.
-int RunModal(QDialog& dialog);
+// What sounds as a window opens; nothing when empty.
+void SetOpeningSound(std::function<void()> sound);
+// The dialog's result: what exec() returns, or what the hook does. Windows with a sound of
+// their own open without the common one.
+int RunModal(QDialog& dialog, bool opening_sound = true);
 
 }  // namespace quorvex

@@ -33,6 +33,7 @@
 #include "ui/art/resource_library.h"
 #include "ui/dialogs/about_window.h"
 #include "ui/dialogs/bidding_dialog.h"
+#include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/notice_window.h"
 #include "ui/media/gif_capture.h"
 #include "ui/media/music_player.h"
@@ -107,6 +108,17 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() {
   if (busy_) QApplication::restoreOverrideCursor();
+  if (sound_) SetOpeningSound(nullptr);
+}
+
+void MainWindow::SetSound(SoundPlayer* sound, MusicPlayer* music) {
+  sound_ = sound;
+  music_ = music;
+  if (sound_) {
+    SetOpeningSound([this] { PlayEffect("WOpenFo"); });
+  } else {
+    SetOpeningSound(nullptr);
+  }
 }
 
 void MainWindow::SetSettings(Settings* settings) {
@@ -303,6 +315,7 @@ void MainWindow::BuildButtons() {
 
 void MainWindow::BuildPopupMenu() {
   popup_ = new QMenu(this);
+  connect(popup_, &QMenu::aboutToShow, this, [this] { PlayEffect("WOpenFo"); });
   score_action_ = popup_->addAction(QString());
   score_action_->setEnabled(false);  // only during a session
   exit_action_ = popup_->addAction(QString());
@@ -640,8 +653,10 @@ bool MainWindow::AskYesNo(const std::string& text) {
   timer_.stop();
   QString message = Qs(text);
   message.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-  const auto answer = QMessageBox::question(this, BaseTitle(), message,
-                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  QMessageBox box(QMessageBox::Question, BaseTitle(), message, QMessageBox::Yes | QMessageBox::No,
+                  this);
+  box.setDefaultButton(QMessageBox::No);
+  const int answer = RunModal(box);
   if (was_running) timer_.start();
   return answer == QMessageBox::Yes;
 }
@@ -739,8 +754,12 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (screen_ != Screen::Table || !controller_) return;
   const QPoint pos = event->position().toPoint();
+  if (screen_ == Screen::Menu && event->button() == Qt::RightButton) {
+    popup_->popup(mapToGlobal(pos));
+    return;
+  }
+  if (screen_ != Screen::Table || !controller_) return;
   if (event->button() == Qt::LeftButton) {
     const int index = LowerCardAt(pos);
     if (index > 0) controller_->OnLowerHandClick(index);

@@ -49,10 +49,8 @@ class MainWindow : public QWidget, public TableView {
   // Who plays when a game is started from the menu.
   void SetPlayer(const SessionPlayer& player);
   // Effects and spoken card names go to the sound player; the music follows the menu.
-  void SetSound(SoundPlayer* sound, MusicPlayer* music) {
-    sound_ = sound;
-    music_ = music;
-  }
+  // Windows opened from here on sound as they open.
+  void SetSound(SoundPlayer* sound, MusicPlayer* music);
   // The settings of the run: the window takes its size, card designs, flights and recording
   // from them, and a language chosen here is stored in them.
   void SetSettings(Settings* settings);
