@@ -9,8 +9,9 @@
 #include "locale/lang_text.h"
 #include "settings/settings.h"
 #include "ui/dialogs/about_window.h"
-#include "ui/menu/title_banner.h"
+#include "ui/dialogs/dialog_design.h"
 #include "ui/dialogs/wait_window.h"
+#include "ui/menu/title_banner.h"
 
 namespace quorvex {
 namespace {
@@ -81,6 +82,11 @@ TEST(WaitWindow, CancelRejects) {
   QTest::mouseClick(wait.CancelButton(), Qt::LeftButton);
   EXPECT_EQ(wait.result(), QDialog::Rejected);
   EXPECT_FALSE(wait.isVisible());
+}
+
+TEST(DarkDesign, ColoursAreReadBlueFirstAsTheGameStoresThem) {
+  EXPECT_EQ(StoredColour(kDarkEditBackground), QColor(0x88, 0x00, 0xE2));
+  EXPECT_EQ(StoredColour(kDarkButtonText), QColor(0xC8, 0xAF, 0x32));
 }
 
 }  // namespace

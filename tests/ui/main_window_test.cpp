@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -32,7 +34,9 @@ class SizedWindowTest : public WindowTest, public ::testing::WithParamInterface<
     window.SetSettings(&settings);
   }
   // Screenshot names carry the window size.
-  void Shot(const char* name) { SaveShot((std::string(name) + "_" + std::to_string(GetParam())).c_str()); }
+  void Shot(const char* name) {
+    SaveShot((std::string(name) + "_" + std::to_string(GetParam())).c_str());
+  }
 };
 
 TEST_P(SizedWindowTest, PlaysAWholeDealWithTheMouseAndStartsTheNext) {
@@ -152,9 +156,8 @@ INSTANTIATE_TEST_SUITE_P(WindowSizes, SizedWindowTest, ::testing::Values(1, 5));
 TEST_F(WindowTest, PopupMenuLeavesForTheMenuOnlyWhenConfirmed) {
   StartGame();
   // Over the cards and the table centre the right button is kept for the cards.
-  for (QPoint over :
-       {window.Layout().Centre().center(), window.Layout().Hand(2).center(),
-        window.Layout().Hand(1).center()}) {
+  for (QPoint over : {window.Layout().Centre().center(), window.Layout().Hand(2).center(),
+                      window.Layout().Hand(1).center()}) {
     Click(over, Qt::RightButton);
     EXPECT_FALSE(window.PopupMenu()->isVisible());
   }
@@ -178,6 +181,19 @@ TEST_F(WindowTest, PopupMenuLeavesForTheMenuOnlyWhenConfirmed) {
   EXPECT_TRUE(window.MainTimer().isActive());
   EXPECT_EQ(window.MainTimer().interval(), GameController::kMenuTimerMs);
   EXPECT_FALSE(window.ExitToMenuAction()->isEnabled());
+}
+
+TEST_F(WindowTest, TextFieldsShowTheGamesOwnTextCursor) {
+  Settings settings;
+  window.SetSettings(&settings);
+  QLineEdit later;  // a field of a dialog opened afterwards
+  later.show();
+  EXPECT_EQ(later.cursor().shape(), Qt::BitmapCursor);
+  EXPECT_EQ(window.ChatEdit()->cursor().shape(), Qt::BitmapCursor);
+  settings.OwnCursor = false;
+  window.ApplyDisplaySettings();
+  EXPECT_EQ(later.cursor().shape(), Qt::IBeamCursor);
+  window.SetSettings(nullptr);
 }
 
 TEST_F(WindowTest, ClosingDuringASessionAsksFirst) {

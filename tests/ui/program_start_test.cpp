@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
@@ -130,6 +132,9 @@ TEST_F(ProgramStartTest, ANormalStartAndExitWritesTheSettings) {
     EXPECT_EQ(program.Menu().parentWidget(), &program.Window());
     EXPECT_EQ(CurrentLanguage(), 1);
     EXPECT_FALSE(fs::exists(SettingsFile()));  // written when the program ends
+    // Hints wake after a quarter of a second; the music's state at start is remembered.
+    EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 250);
+    EXPECT_TRUE(program.MusicOnAtStart());
     program.GetSettings().PlayerName = "Ada";
     EXPECT_TRUE(program.Finish());
   }

@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <cmath>
 
 #include "game/hand_layout.h"
 #include "settings/font_roles.h"
@@ -210,6 +211,45 @@ TEST(TablePictures, EmptyStockShowsOnlyTheBackground) {
   const QImage pile = table.Paint(model);
   const QPoint middle = table.layout.Stock().center();
   EXPECT_NE(pile.pixelColor(middle), table.Felt().pixelColor(middle));
+}
+
+TEST(TablePictures, NoBackgroundLeavesTheWindowSilver) {
+  Table table(1);
+  table.settings.Background = 0;
+  table.painter.Reload(table.settings);
+  EXPECT_EQ(table.Felt().pixelColor(10, 10), QColor(192, 192, 192));
+}
+
+TEST(TitlePicture, MenuPicturesStandBesideTheClubListAtEverySize) {
+  for (int window_size : {1, 3, 5}) {
+    SCOPED_TRACE(window_size);
+    Table table(window_size);
+    const TitlePainter title(table.cards, table.layout);
+    const double sx = table.layout.Scale().x.Value(), sy = table.layout.Scale().y.Value();
+    const QRect left = title.MenuPictureRect(0), right = title.MenuPictureRect(1);
+    EXPECT_EQ(left.topLeft(),
+              QPoint(int(std::nearbyint((sx - 1) * 80) + std::nearbyint(sx * 7)),
+                     int(std::nearbyint((sy - 1) * 100) + std::nearbyint(sy * 290))));
+    EXPECT_EQ(right.left(), int(std::nearbyint((sx - 1) * 80) + std::nearbyint(sx * 592)));
+    EXPECT_EQ(right.top(), left.top());
+    if (window_size == 1) {
+      EXPECT_EQ(left, QRect(7, 290, 160, 200));
+    }
+    // Both are painted: the menu differs from the bare felt inside them.
+    QImage menu(table.layout.ClientSize(), QImage::Format_RGB32);
+    QPainter m(&menu);
+    table.painter.PaintFelt(m, menu.rect());
+    title.Paint(m, Screen::Menu, 10, QString(), false);
+    m.end();
+    const QImage felt = table.Felt();
+    for (const QRect& r : {left, right}) {
+      int changed = 0;
+      for (int y = r.top(); y < r.bottom(); y += 4)
+        for (int x = r.left(); x < r.right(); x += 4)
+          if (menu.pixel(x, y) != felt.pixel(x, y)) ++changed;
+      EXPECT_GT(changed, 100);
+    }
+  }
 }
 
 TEST(TitlePicture, CoversTheClientAreaAtEverySize) {

@@ -8,13 +8,15 @@
 #include "backs_part.h"
 #include "faces_part.h"
 #include "graphics_part.h"
+#include "menu_pictures.h"
 #include "table_pictures.h"
 
 namespace artgen {
 
 bool MakeOwnPart(BundleWriter& out, const Inputs& in) {
   return MakeFaces(out, in.decks, 0, 0) && MakeBacks(out, in.decks, BackSet::kOwn) &&
-         MakeDefaultBackground(out) && MakeTablePictures(out, in.decks, in.flags);
+         MakeDefaultBackground(out) && MakeTablePictures(out, in.decks, in.flags) &&
+         MakeMenuPictures(out, in.decks);
 }
 
 bool MakeCardsA(BundleWriter& out, const Inputs& in) {

@@ -14,6 +14,10 @@
 
 namespace quorvex {
 
+QColor StoredColour(unsigned bgr) {
+  return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
 void ApplyGreyDesign(QWidget& window) {
   QPalette palette = window.palette();
   palette.setColor(QPalette::Window, palette.color(QPalette::Button));

@@ -3,6 +3,7 @@
 // red buttons with white text that turns yellow under the mouse.
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 class QPainter;
@@ -14,6 +15,13 @@ namespace quorvex {
 struct Settings;
 
 inline constexpr int kAristocraticHeaderHeight = 64;
+
+// The dark dialog design: edit fields on purple, card-style buttons with gold text. The values
+// are kept as the game stores colours, blue in the high byte.
+inline constexpr unsigned kDarkEditBackground = 14811272;
+inline constexpr unsigned kDarkButtonText = 3321800;
+// A colour stored as 0xBBGGRR.
+QColor StoredColour(unsigned bgr);
 
 // The window colour of the grey designs.
 void ApplyGreyDesign(QWidget& window);

@@ -40,6 +40,7 @@
 #include "ui/media/sound_player.h"
 #include "ui/menu/title_banner.h"
 #include "ui/table/card_flight_animator.h"
+#include "ui/table/edit_cursor.h"
 #include "ui/table/table_geometry.h"
 #include "ui/table/wait_banner.h"
 
@@ -98,6 +99,7 @@ MainWindow::MainWindow(QWidget* parent)
   flights_ = std::make_unique<CardFlightAnimator>(this);
   gif_ = new GifCapture(this);
   wait_banner_ = new WaitBanner(this);
+  edit_cursor_ = new EditCursor(this);
   PlaceWidgets();
   connect(&timer_, &QTimer::timeout, this, &MainWindow::OnMainTimer);
   // The title is animated by the same timer the game runs on.
@@ -145,6 +147,7 @@ void MainWindow::ApplyDisplaySettings() {
   layout_.Set(size, scale, cards_.CardSize(), cards_.Images().LayoutOffset());
   setFixedSize(layout_.ClientSize());
   PlaceWidgets();
+  edit_cursor_->SetOwn(settings_->OwnCursor);
   if (settings_->OwnCursor) {
     LoadCursors();
   } else {

@@ -30,6 +30,7 @@ class QPushButton;
 namespace quorvex {
 
 class CardFlightAnimator;
+class EditCursor;
 class FlightSleeper;
 class GifCapture;
 class MusicPlayer;
@@ -140,6 +141,7 @@ class MainWindow : public QWidget, public TableView {
     chat_sender_ = std::move(sender);
   }
   const QTimer& MainTimer() const { return timer_; }
+  const EditCursor& TextCursor() const { return *edit_cursor_; }
   // The product title in the current language.
   static QString BaseTitle();
 
@@ -216,6 +218,7 @@ class MainWindow : public QWidget, public TableView {
   std::unique_ptr<CardFlightAnimator> flights_;
   GifCapture* gif_ = nullptr;  // a child of the window
   WaitBanner* wait_banner_ = nullptr;
+  EditCursor* edit_cursor_ = nullptr;
   QString recording_folder_;
   QCursor arrow_cursor_{Qt::ArrowCursor};
   QCursor hand_cursor_{Qt::PointingHandCursor};

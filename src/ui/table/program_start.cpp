@@ -9,6 +9,7 @@
 
 #include "locale/lang_text.h"
 #include "ui/dialogs/modal_run.h"
+#include "ui/table/hint_style.h"
 
 namespace quorvex {
 namespace {
@@ -75,7 +76,11 @@ bool ProgramStart::Start() {
   if (!keeper_.ReadClubFilesAtStart(&window_, settings_.Get().Language)) return false;
   settings_.Get().Language = CurrentLanguage();
   club_menu_.Refresh();
-  // Hints on red, and the language on everything built so far.
+  // Whether the music was on as the run began (the options dialog restarts the song only when
+  // that changes).
+  music_on_at_start_ = settings_.Get().MusicOn;
+  // Hints on red after a quarter of a second, and the language on everything built so far.
+  HintStyle::Install();
   QPalette hints = QToolTip::palette();
   hints.setColor(QPalette::ToolTipBase, Qt::red);
   hints.setColor(QPalette::ToolTipText, Qt::black);

@@ -51,6 +51,9 @@ class ProgramStart {
   // options dialog calls it whenever the settings change.
   void ApplySettings();
 
+  // Whether the music was on when the run began.
+  bool MusicOnAtStart() const { return music_on_at_start_; }
+
   MainWindow& Window() { return window_; }
   Settings& GetSettings() { return settings_.Get(); }
   ClubKeeper& Keeper() { return keeper_; }
@@ -78,6 +81,7 @@ class ProgramStart {
   GameController controller_;
   ClubMenu club_menu_;
   bool started_ = false;
+  bool music_on_at_start_ = false;
 };
 
 }  // namespace quorvex

@@ -169,7 +169,15 @@ void TablePainter::Reload(Settings& settings) {
   const QSize client = layout_.ClientSize();
   QImage background;
   LoadBackground(settings, false, layout_.WindowSize(), client, background);
-  felt_ = background.isNull() ? DrawnFelt(client) : QPixmap::fromImage(background);
+  if (!background.isNull()) {
+    felt_ = QPixmap::fromImage(background);
+  } else if (settings.Background == 0) {
+    // No background chosen: the window's own silver.
+    felt_ = QPixmap(client);
+    felt_.fill(QColor(192, 192, 192));
+  } else {
+    felt_ = DrawnFelt(client);
+  }
   pictures_ = LoadPictures();
 }
 
@@ -664,10 +672,8 @@ void TablePainter::PaintProgress(QPainter& p, int percent) const {
   p.setBrush(Qt::NoBrush);
   p.drawRect(r.adjusted(0, 0, -1, -1));
   p.setRenderHint(QPainter::TextAntialiasing);
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(layout_.Size(12));
-  font.setBold(true);
-  p.setFont(font);
+  // The table's font, as the result panel writes in.
+  p.setFont(RoleFont(FontRole::Serif, 16, false));
   p.setPen(Qt::red);
   p.drawText(r, Qt::AlignCenter, QString::number(percent) + QLatin1Char('%'));
   p.restore();

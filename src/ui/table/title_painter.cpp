@@ -22,6 +22,7 @@ constexpr int kMenuSuitTop = 112;
 constexpr int kSuitSize = 26;
 constexpr int kSuitStep = 40;
 constexpr QRect kClickRect{180, 440, 400, 30};
+constexpr QRect kVersionRect{600, 472, 150, 22};
 
 QRect SuitRowRect(int top) {
   return QRect(380 - 2 * kSuitStep, top - 6, 4 * kSuitStep, kSuitSize + 12);
@@ -126,8 +127,33 @@ void TitlePainter::PaintFan(QPainter& p, QPoint pivot, double scale) const {
   p.restore();
 }
 
+QRect TitlePainter::MenuPictureRect(int which) const {
+  const double sx = layout_.Scale().x.Value();
+  const double sy = layout_.Scale().y.Value();
+  const double ss = layout_.Scale().size.Value();
+  // Both keep the design's distance from the centred 760 x 500 area's edges.
+  const int left =
+      int(std::nearbyint((sx - 1) * 160 / 2)) + int(std::nearbyint(sx * (which == 0 ? 7 : 592)));
+  const int top = int(std::nearbyint((sy - 1) * 200 / 2)) + int(std::nearbyint(sy * 290));
+  return QRect(left, top, int(std::nearbyint(160 * ss)), int(std::nearbyint(200 * ss)));
+}
+
+void TitlePainter::PaintMenuPictures(QPainter& p) const {
+  if (!menu_pictures_loaded_) {
+    menu_pictures_loaded_ = true;
+    LoadLibraryPicture(QStringLiteral("GMenuLeft"), QString(), menu_pictures_[0]);
+    LoadLibraryPicture(QStringLiteral("GMenuRight"), QString(), menu_pictures_[1]);
+  }
+  p.save();
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  for (int which = 0; which < 2; ++which)
+    if (!menu_pictures_[which].isNull()) p.drawImage(MenuPictureRect(which), menu_pictures_[which]);
+  p.restore();
+}
+
 void TitlePainter::Paint(QPainter& p, Screen screen, int frame, const QString& footer,
                          bool menu_decorations) const {
+  if (screen == Screen::Menu) PaintMenuPictures(p);
   p.save();
   const bool picture = screen == Screen::Title && !TitlePicture().isNull();
   if (picture) p.drawPixmap(0, 0, TitlePicture());
@@ -151,6 +177,12 @@ void TitlePainter::Paint(QPainter& p, Screen screen, int frame, const QString& f
     p.drawText(kClickRect.translated(1, 1), Qt::AlignCenter, footer);
     p.setPen(QColor(255, 255, 255, alpha));
     p.drawText(kClickRect, Qt::AlignCenter, footer);
+    font.setItalic(false);
+    font.setBold(true);
+    font.setPixelSize(14);
+    p.setFont(font);
+    p.setPen(QColor(255, 244, 200));
+    p.drawText(kVersionRect, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("V 5.7f"));
   } else {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (title_banner_.isNull()) {

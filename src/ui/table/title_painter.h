@@ -4,8 +4,8 @@
 // Without the picture the title is drawn like the menu.
 #pragma once
 
-#include <QPixmap>
 #include <QImage>
+#include <QPixmap>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -40,11 +40,14 @@ class TitlePainter {
 
   // The part of the picture that changes from one frame to the next, at the window's real size.
   QRect AnimatedArea(Screen screen) const;
+  // Where the two pictures beside the club list stand in the window (left, right).
+  QRect MenuPictureRect(int which) const;
 
  private:
   // The title picture at the client size: "GTitleSm" as it is in the normal window, "GTitleBg"
   // stretched at the other sizes; loaded again when the window size changes. Null when missing.
   const QPixmap& TitlePicture() const;
+  void PaintMenuPictures(QPainter& painter) const;
   // Design units of the 760 x 500 client area to the real window: scaled by the size factor
   // and centred.
   QTransform DesignToClient() const;
@@ -57,6 +60,8 @@ class TitlePainter {
   QImage title_banner_;
   QImage club_banner_;
   mutable QPixmap title_;
+  mutable QImage menu_pictures_[2];
+  mutable bool menu_pictures_loaded_ = false;
   mutable int title_window_size_ = 0;
   mutable QSize title_client_;
 };
