@@ -33,8 +33,12 @@ quorvex_install_missing() {
   "${run[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Configures and builds: everything, or only the targets named after the build type.
 quorvex_build() {
   local type="$1"
+  shift
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
   cmake -S "$QUORVEX_ROOT" -B "$QUORVEX_ROOT/build" -DCMAKE_BUILD_TYPE="$type" &&
-    cmake --build "$QUORVEX_ROOT/build" --parallel "$(nproc)"
+    cmake --build "$QUORVEX_ROOT/build" --parallel "$(nproc)" "${targets[@]}"
 }
