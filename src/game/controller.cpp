@@ -5,6 +5,7 @@
 #include "game/deal.h"
 #include "game/trick.h"
 #include "locale/lang_text.h"
+#include "net/lan_messages.h"
 
 namespace quorvex {
 
@@ -20,13 +21,6 @@ std::string TwoDigits(int n) {
   return buffer;
 }
 
-// The server's deck for its client: "b", the 52 card codes, then the 52 rank values as two digits.
-std::string DeckMessage(const TDealState& state) {
-  std::string message = "b";
-  for (int i = 1; i <= 52; ++i) message += state.Deck[i].Code();
-  for (int i = 1; i <= 52; ++i) message += TwoDigits(state.DeckRank[i]);
-  return message;
-}
 }  // namespace
 
 GameController::GameController(TableView& view, Opponent& opponent, Random& random, Clock& clock,
@@ -94,7 +88,8 @@ void GameController::StartDeal(bool continue_session) {
   if (role_ == TableRole::SinglePlayer || role_ == TableRole::LanServer) {
     ShuffleDeck(state_, random_);
     DealCards(state_, role_);
-    if (role_ == TableRole::LanServer && link_) link_->SendMessage(DeckMessage(state_));
+    if (role_ == TableRole::LanServer && link_)
+      link_->SendMessage(DeckMessageOf(state_.Deck, state_.DeckRank));
     deck_ready_ = true;
   }
 
