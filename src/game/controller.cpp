@@ -454,7 +454,7 @@ void GameController::OnPeerClose() {
     state_.Phase = PhaseDealOver;
     SetMain(Text(Tx::NextGame), false);
     ApplyCycleRules();
-  } else {
+  } else if (!state_.ContractPlayBegun()) {
     state_.Phase = state_.Leader = state_.DrawFirst = leader;
   }
   RedrawPlates();

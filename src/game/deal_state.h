@@ -64,6 +64,8 @@ struct TDealState {
   // Cards left in the stock.
   int StockLeft() const { return StockNext <= 52 ? 53 - StockNext : 0; }
   bool ContractPlay() const { return StockNext > 52; }
+  // A card of the contract play is on the table or was collected.
+  bool ContractPlayBegun() const { return ContractPlay() && (TrickSlot > 1 || TrickNo > 14); }
   // Whether a local seat is vulnerable: Vulnerability 3, or equal to the seat's shared number.
   bool SeatVulnerable(TableRole role, int local_seat) const;
 };

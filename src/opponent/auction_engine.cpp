@@ -93,7 +93,10 @@ AuctionOutcome AuctionEngine::RefreshAuction(bool send) {
     DeriveContract();
     outcome = state_.ContractCode == 0 ? AuctionOutcome::PassedOut : AuctionOutcome::Contract;
     if (outcome == AuctionOutcome::Contract && IsNetworkRole(role_)) {
-      state_.Phase = static_cast<uint8_t>(OtherSeat(state_.FirstSeat));
+      // The bidding dialog does not hold the table: the opening leader may play at once, so
+      // the leader of the first trick is known from here on.
+      state_.Phase = state_.Leader = state_.DrawFirst =
+          static_cast<uint8_t>(OtherSeat(state_.FirstSeat));
     }
   }
   view_.UpdateBidding(table_, Buttons());
@@ -107,8 +110,11 @@ AuctionOutcome AuctionEngine::CloseAuction() {
   if (!closed_) return AuctionOutcome::Open;
   const uint8_t leader = static_cast<uint8_t>(OtherSeat(state_.FirstSeat));
   const bool passed_out = state_.ContractCode == 0;
-  state_.Phase = passed_out ? PhaseDealOver : leader;
-  state_.Leader = state_.DrawFirst = leader;
+  // A deal whose play has already begun (the other machine led before this Ok) is left as it is.
+  if (!state_.ContractPlayBegun()) {
+    state_.Phase = passed_out ? PhaseDealOver : leader;
+    state_.Leader = state_.DrawFirst = leader;
+  }
   if (link_ && IsNetworkRole(role_)) link_->SendMessage(CloseMessage(role_));
   may_close_ = true;
   view_.CloseBidding();
