@@ -460,6 +460,15 @@ void GameController::OnPeerClose() {
   RedrawPlates();
 }
 
+bool GameController::OnPeerLost() {
+  if (!in_session_) return false;
+  view_.SetChatEnabled(false);
+  if (ending_allowed_) return false;
+  if (!IsTournamentRole(role_)) hooks_.SavePlayerRecord();
+  LeaveToMenu();
+  return true;
+}
+
 void GameController::ComputerCard() {
   int index = opponent_.ChooseComputerCard(state_);
   // Never let a faulty choice play an empty slot or revoke.

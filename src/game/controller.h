@@ -90,6 +90,10 @@ class GameController {
   void OnPeerCollect();        // "hslits"
   void OnPeerCall(int code);   // "htrg"
   void OnPeerClose();          // "hclose"
+  // The other machine went away. Before ending is allowed the session is left as through
+  // "Exit to menu" (the caller has told the player) and true is returned; afterwards only the
+  // chat line goes.
+  bool OnPeerLost();
 
   // Plays card `index` of a seat (peer's and computer's cards come here too, unchecked).
   void PlayCard(int seat, int index, bool announce);
@@ -99,6 +103,8 @@ class GameController {
   TDealState& MutableState() { return state_; }
   const AuctionEngine& Auction() const { return auction_; }
   TableRole Role() const { return role_; }
+  // The other player's name as the session started with it.
+  const std::string& OpponentName() const { return names_[1]; }
   bool TableActive() const { return table_active_; }
   bool InSession() const { return in_session_; }
   bool EndingAllowed() const { return ending_allowed_; }

@@ -98,6 +98,8 @@ class TableView {
   virtual void ShowChat(bool /*shown*/) {}
   virtual void AddChatLine(int /*sender*/, const std::string& /*text*/) {}
   virtual void ClearChat() {}
+  // The chat line takes no more lines once the other machine is gone.
+  virtual void SetChatEnabled(bool /*enabled*/) {}
   // Text written over the upper hand while the LAN client waits for the deck.
   virtual void ShowWaitText(const std::string& text) = 0;
 

@@ -1,8 +1,26 @@
 #include "net/lan_peer.h"
 
 #include "game/deal.h"
+#include "locale/cp1251.h"
 
 namespace quorvex {
+namespace {
+
+// Windows-1251 bytes of a UTF-8 text, a character the code page lacks as "_".
+std::string WireText(std::string_view utf8) {
+  std::string bytes;
+  size_t at = 0;
+  while (at < utf8.size()) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[at]);
+    const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    const std::optional<std::string> one = Utf8ToCp1251(utf8.substr(at, length));
+    bytes += one && one->size() == 1 ? *one : std::string("_");
+    at += length;
+  }
+  return bytes;
+}
+
+}  // namespace
 
 LanPeer::LanPeer(GameController& controller, TableView& view, LanRole role, std::string own_name)
     : controller_(controller), view_(view), role_(role), own_name_(std::move(own_name)) {}
@@ -21,14 +39,27 @@ void LanPeer::SendHandshake() {
 
 void LanPeer::SendChat(std::string_view text) {
   if (state_ != State::Connected || text.empty()) return;
-  const std::string message = ChatMessage(text);
+  const std::string message = ChatMessage(WireText(text));
   Send(message);
   // Each machine draws every line in its own role's colour.
-  view_.AddChatLine(role_ == LanRole::Server ? 1 : 2, message.substr(1));
+  view_.AddChatLine(role_ == LanRole::Server ? 1 : 2, Cp1251ToUtf8(message.substr(1)));
 }
 
 void LanPeer::OnBytes(std::string_view bytes) {
-  for (const LanMessage& message : reader_.Feed(bytes)) Handle(message);
+  for (LanMessage& message : reader_.Feed(bytes)) {
+    if (state_ == State::Connected && !session_started_) {
+      early_.push_back(std::move(message));
+    } else {
+      Handle(message);
+    }
+  }
+}
+
+void LanPeer::SessionStarted() {
+  session_started_ = true;
+  std::vector<LanMessage> early;
+  early.swap(early_);
+  for (const LanMessage& message : early) Handle(message);
 }
 
 void LanPeer::Handle(const LanMessage& message) {
@@ -76,7 +107,7 @@ void LanPeer::Handle(const LanMessage& message) {
       controller_.OnPeerClose();
       return;
     case LanMessageKind::Chat:
-      view_.AddChatLine(role_ == LanRole::Server ? 1 : 2, message.text);
+      view_.AddChatLine(role_ == LanRole::Server ? 1 : 2, Cp1251ToUtf8(message.text));
       view_.PlayEffect("WToMenK");
       return;
     case LanMessageKind::Handshake:

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/controller.h"
 #include "game/platform.h"
@@ -30,9 +31,13 @@ class LanPeer {
 
   // The client's first words as soon as its socket can write.
   void SendHandshake();
-  // Bytes of one read from the other machine.
+  // Bytes of one read from the other machine. The game's messages wait until this side's
+  // session has started.
   void OnBytes(std::string_view bytes);
-  // A chat line typed here: sent, and shown in the history at once.
+  // This side's session is running: the messages that came early are handled now.
+  void SessionStarted();
+  // A chat line typed here (UTF-8): sent in the code page of the wire, characters it lacks as
+  // "_", and shown in the history at once.
   void SendChat(std::string_view text);
 
   State GetState() const { return state_; }
@@ -54,6 +59,8 @@ class LanPeer {
   State state_ = State::Waiting;
   std::string peer_name_;
   std::function<void(const std::string&)> connected_;
+  bool session_started_ = false;
+  std::vector<LanMessage> early_;
 };
 
 }  // namespace quorvex

@@ -54,9 +54,11 @@ class LanSessionTest : public ::testing::Test {
   LanSessionTest() {
     server.peer.SetConnected([this](const std::string& name) {
       server.controller.StartSession(TableRole::LanServer, SessionPlayer{"Sam", 0, 0}, name);
+      server.peer.SessionStarted();
     });
     client.peer.SetConnected([this](const std::string& name) {
       client.controller.StartSession(TableRole::LanClient, SessionPlayer{"Clara", 0, 0}, name);
+      client.peer.SessionStarted();
     });
   }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "net/lan_messages.h"
 #include "records/club_lines.h"
 
 class QGroupBox;
@@ -27,7 +28,6 @@ PlayerEntryCheck CheckPlayerEntry(const std::optional<ClubProfile>& member, cons
                                   const std::string& password, const std::string& again);
 
 // The network part: who creates the game, and where the other machine listens.
-enum class LanRole { Server = 1, Client = 2 };
 struct LanEntry {
   LanRole role = LanRole::Server;
   std::string address = "127.0.0.1";

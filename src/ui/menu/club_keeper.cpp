@@ -164,6 +164,9 @@ double ClubKeeper::NewRating(int32_t balance, bool /*from_account*/) {
 void ClubKeeper::WriteHistory(int32_t result, int deals, double rating) {
   HisStr record;
   record.HName = TrimmedClubName(name_);
+  // A LAN game names both players, the local one first.
+  if (controller_ && IsNetworkRole(controller_->Role()))
+    record.HName += "/" + TrimmedClubName(controller_->OpponentName());
   record.HKon = deals;
   record.HRes = result;
   record.HRei = rating;
@@ -183,6 +186,10 @@ void ClubKeeper::UpdateClubFile(int32_t balance, double rating) {
 
 void ClubKeeper::CloseConnection() {
   Disconnect();
+}
+
+void ClubKeeper::Disconnect() {
+  if (disconnect_) disconnect_();
 }
 
 void ClubKeeper::ShowEndOfGame() {

@@ -54,12 +54,15 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   void SetStampSource(std::function<HistoryStamp()> source) { stamp_ = std::move(source); }
   // Called once the club file changed, so that the club list shows it.
   void SetClubChanged(std::function<void()> changed) { club_changed_ = std::move(changed); }
+  // Switches the LAN connection off.
+  void SetDisconnect(std::function<void()> disconnect) { disconnect_ = std::move(disconnect); }
   // Shows or hides the wait banner over the hidden table at the end of a session.
   void SetWaitBanner(std::function<void(bool)> banner) { wait_banner_ = std::move(banner); }
 
   // SessionHooks
   void SavePlayerRecord() override;
   void EndSession(int32_t balance, int deals) override;
+  void Disconnect() override;
 
   // The last club update, for the windows that show it.
   const std::optional<ClubSessionOutcome>& LastOutcome() const { return last_; }
@@ -91,6 +94,7 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   std::function<HistoryStamp()> stamp_;
   std::function<void()> club_changed_;
   std::function<void(bool)> wait_banner_;
+  std::function<void()> disconnect_;
 
   // The member of the session.
   bool in_session_ = false;

@@ -1,5 +1,9 @@
 #include "ui/menu/club_menu.h"
 
+#include <memory>
+
+#include "ui/table/lan_game.h"
+
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
@@ -9,14 +13,14 @@
 #include "locale/lang_text.h"
 #include "records/rating.h"
 #include "settings/settings.h"
-#include "ui/menu/club_keeper.h"
+#include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/count_window.h"
 #include "ui/dialogs/history_window.h"
-#include "ui/table/main_window.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/player_dialog.h"
 #include "ui/dialogs/top_ten_window.h"
-#include "ui/art/zef_cards_button.h"
+#include "ui/menu/club_keeper.h"
+#include "ui/table/main_window.h"
 
 namespace quorvex {
 namespace {
@@ -35,7 +39,6 @@ QPushButton {
 }
 QPushButton:hover { background: #fff3c8; }
 )";
-
 
 constexpr int kWidth = 380;
 constexpr int kRow = 30;
@@ -122,9 +125,7 @@ void ClubMenu::Refresh() {
   for (int slot = 1; slot <= 5; ++slot) {
     QPushButton* button = members_[slot - 1];
     const std::optional<ClubProfile> profile = keeper_.Club().Profile(slot);
-    // The LAN game starts from the connection dialog, which is not here yet: its club is shown
-    // but nobody can be chosen from it.
-    button->setEnabled(profile.has_value() && !settings_.NetworkGame);
+    button->setEnabled(profile.has_value());
     if (!profile) {
       button->setText(QString());
       continue;
@@ -135,7 +136,7 @@ void ClubMenu::Refresh() {
     button->setText(QStringLiteral(" %1 %2 %3").arg(name, -20).arg(profile->deals, 7).arg(value));
   }
   members_[5]->setText(Qs(Text(Tx::NewPlayer)));
-  members_[5]->setEnabled(!settings_.NetworkGame);
+  members_[5]->setEnabled(true);
   top_ten_->setText(Qs(Text(Tx::TopTen)));
   history_->setText(Qs(Text(Tx::History)));
   mode_->setText(Qs(Text(Tx::Mode)));
@@ -150,13 +151,30 @@ void ClubMenu::ChooseMember(int mode) {
   if (!controller_ || controller_->InSession()) return;
   const std::optional<ClubProfile> member = mode <= 5 ? keeper_.Club().Profile(mode) : std::nullopt;
   if (mode <= 5 && !member) return;
-  TFormPlayer dialog(mode, member, Cp1251ToUtf8(settings_.PlayerName), window());
-  if (RunModal(dialog) != QDialog::Accepted) return;
+  // A network game asks for the role and the other machine too, and Ok waits for it.
+  const bool network = settings_.NetworkGame && lan_;
+  const std::string last_name = Cp1251ToUtf8(settings_.PlayerName);
+  std::unique_ptr<TFormPlayer> dialog =
+      network ? std::make_unique<TFormPlayer>(
+                    mode, member, last_name,
+                    LanEntry{LanRole::Server, settings_.LanAddress, settings_.LanPort}, window())
+              : std::make_unique<TFormPlayer>(mode, member, last_name, window());
+  if (network) {
+    TFormPlayer* asking = dialog.get();
+    dialog->SetConnect(
+        [this, asking](const LanEntry& entry) { return lan_->Open(entry, asking->Name()); });
+  }
+  if (RunModal(*dialog) != QDialog::Accepted) return;
   const SessionPlayer player =
-      keeper_.BeginSession(mode <= 5 ? mode : 0, dialog.Name(), dialog.Password());
-  settings_.PlayerName = Utf8ToCp1251(dialog.Name()).value_or(settings_.PlayerName);
+      keeper_.BeginSession(mode <= 5 ? mode : 0, dialog->Name(), dialog->Password());
+  settings_.PlayerName = Utf8ToCp1251(dialog->Name()).value_or(settings_.PlayerName);
   if (starting_) starting_(player);
-  controller_->StartSession(TableRole::SinglePlayer, player, std::string());
+  if (network) {
+    controller_->StartSession(lan_->Role(), player, lan_->PeerName());
+    lan_->SessionStarted();
+  } else {
+    controller_->StartSession(TableRole::SinglePlayer, player, std::string());
+  }
 }
 
 void ClubMenu::ShowTopTen() {

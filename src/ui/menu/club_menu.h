@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace quorvex {
 
+class LanGame;
+
 class ClubKeeper;
 class GameController;
 class MainWindow;
@@ -27,6 +29,8 @@ class ClubMenu : public QWidget {
   ClubMenu(ClubKeeper& keeper, Settings& settings, QWidget* parent = nullptr);
 
   void SetController(GameController* controller) { controller_ = controller; }
+  // The LAN game a network session is opened through.
+  void SetLanGame(LanGame* lan) { lan_ = lan; }
   // Takes its place in the window's menu, answers the popup menu's "General score" and tells
   // the window who plays.
   void AttachTo(MainWindow& window);
@@ -60,6 +64,7 @@ class ClubMenu : public QWidget {
   ClubKeeper& keeper_;
   Settings& settings_;
   GameController* controller_ = nullptr;
+  LanGame* lan_ = nullptr;
   std::function<void(const SessionPlayer&)> starting_;
   QLabel* header_ = nullptr;
   std::array<QPushButton*, 6> members_{};

@@ -389,8 +389,14 @@ void MainWindow::SendChatLine() {
 void MainWindow::ShowChat(bool shown) {
   chat_shown_ = shown;
   model_.chat.shown = shown;
+  SetChatEnabled(true);
   ShowTitleOrMenuWidgets();
   Dirty(layout_.ChatHistory());
+}
+
+void MainWindow::SetChatEnabled(bool enabled) {
+  chat_edit_->setEnabled(enabled);
+  send_button_->setEnabled(enabled);
 }
 
 void MainWindow::AddChatLine(int sender, const std::string& text) {

@@ -88,6 +88,7 @@ class MainWindow : public QWidget, public TableView {
   void ShowChat(bool shown) override;
   void AddChatLine(int sender, const std::string& text) override;
   void ClearChat() override;
+  void SetChatEnabled(bool enabled) override;
   void ShowWaitText(const std::string& text) override;
   void SetMainButton(const ButtonState& state) override;
   void SetEndButton(const ButtonState& state) override;

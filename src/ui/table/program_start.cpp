@@ -36,8 +36,9 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
       music_(settings_.Get(), song ? *song : *audio_),
       opponent_(window_),
       keeper_(places.program_dir),
-      controller_(window_, opponent_, random_, clock_, keeper_),
-      club_menu_(keeper_, settings_.Get()) {
+      controller_(window_, opponent_, random_, places.clock ? *places.clock : clock_, keeper_),
+      club_menu_(keeper_, settings_.Get()),
+      lan_(controller_, window_, settings_.Get()) {
   window_.SetSettings(&settings_.Get());
   window_.SetSound(&sound_, &music_);
   window_.SetController(&controller_);
@@ -51,6 +52,8 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   keeper_.SetSound(&sound_);
   ApplySettings();
   club_menu_.SetController(&controller_);
+  club_menu_.SetLanGame(&lan_);
+  keeper_.SetDisconnect([this] { lan_.Close(); });
   club_menu_.AttachTo(window_);
   keeper_.SetClubChanged([this] { club_menu_.Refresh(); });
   keeper_.SetWaitBanner([this](bool shown) { window_.ShowWaitBanner(shown); });

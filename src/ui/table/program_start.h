@@ -16,6 +16,7 @@
 #include "ui/menu/club_keeper.h"
 #include "ui/menu/club_menu.h"
 #include "ui/table/elapsed_clock.h"
+#include "ui/table/lan_game.h"
 #include "ui/table/main_window.h"
 #include "ui/table/program_settings.h"
 
@@ -26,6 +27,8 @@ namespace quorvex {
 struct ProgramPlaces {
   std::filesystem::path program_dir;
   QString temp_dir;
+  // The game's clock; the time since the start unless a test gives one.
+  Clock* clock = nullptr;
 };
 
 class ProgramStart {
@@ -60,6 +63,7 @@ class ProgramStart {
   ClubMenu& Menu() { return club_menu_; }
   GameController& Controller() { return controller_; }
   MusicPlayer& Music() { return music_; }
+  LanGame& Lan() { return lan_; }
 
  private:
   ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOutput> audio, ClipOutput* clips,
@@ -80,6 +84,8 @@ class ProgramStart {
   ClubKeeper keeper_;
   GameController controller_;
   ClubMenu club_menu_;
+  // Two players over the local network.
+  LanGame lan_;
   bool started_ = false;
   bool music_on_at_start_ = false;
 };
