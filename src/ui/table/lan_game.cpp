@@ -64,6 +64,7 @@ bool LanGame::Open(const LanEntry& entry, const std::string& own_name) {
   wait_->StartWaiting(role_ == LanRole::Server ? WaitRole::Server : WaitRole::Client);
   peer_->SetConnected([this](const std::string& name) {
     peer_name_ = name;
+    window_.PlayEffect("WToMenK");
     if (role_ == LanRole::Server) {
       // The server's player sees who came and starts the game with Ok.
       wait_->AddPlayer(Qs(Cp1251ToUtf8(name)));
@@ -89,7 +90,10 @@ bool LanGame::Open(const LanEntry& entry, const std::string& own_name) {
   if (!joined) {
     const bool refused = role_ == LanRole::Client && connection_.Failed();
     Close();
-    if (refused) Tell(&window_, Text(Tx::ServerConnectionError));
+    if (refused) {
+      window_.PlayEffect("WWrongs");
+      Tell(&window_, Text(Tx::ServerConnectionError));
+    }
     return false;
   }
   controller_.SetPeerLink(&connection_);
