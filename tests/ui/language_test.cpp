@@ -6,8 +6,11 @@
 #include <QGlyphRun>
 #include <QTextLayout>
 
+#include <QTabWidget>
+
 #include "locale/lang_text.h"
 #include "settings/settings.h"
+#include "ui/dialogs/options_dialog.h"
 #include "window_fixture.h"
 
 namespace quorvex::testing {
@@ -19,20 +22,26 @@ QString U(const char* text) {
 
 class LanguageTest : public WindowTest {
  protected:
-  LanguageTest() { window.SetSettings(&settings); }
+  LanguageTest() {
+    window.SetSettings(&settings);
+    options.SetApply([this](OptionsChange change) {
+      if (change == OptionsChange::Language) window.ChooseLanguage(settings.Language);
+    });
+  }
   ~LanguageTest() override { SetCurrentLanguage(0); }
 
-  // As the player picks it from the list.
-  void Pick(int language) { emit window.LanguageChooser()->activated(language); }
+  // As the player picks it from the options dialog's list.
+  void Pick(int language) { options.LanguageList()->setCurrentIndex(language); }
 
   Settings settings;
+  TFormOptions options{settings, &window};
 };
 
-TEST_F(LanguageTest, TheMenuChoosesALanguageAndIsReCaptionedAtOnce) {
+TEST_F(LanguageTest, TheOptionsChooseALanguageAndEverythingIsReCaptionedAtOnce) {
   Click(QPoint(380, 250));
   ASSERT_EQ(window.CurrentScreen(), Screen::Menu);
-  QComboBox* chooser = window.LanguageChooser();
-  ASSERT_TRUE(chooser->isVisible());
+  EXPECT_TRUE(window.OptionsButton()->isVisible());
+  QComboBox* chooser = options.LanguageList();
   ASSERT_EQ(chooser->count(), kLanguageCount);
   EXPECT_EQ(chooser->itemText(1), U("Русский"));
   EXPECT_EQ(chooser->itemText(9), U("한국인"));
@@ -44,6 +53,9 @@ TEST_F(LanguageTest, TheMenuChoosesALanguageAndIsReCaptionedAtOnce) {
   EXPECT_EQ(window.PlayButton()->text(), U("Играть с компьютером"));
   EXPECT_EQ(window.ExitButton()->text(), U("Выход"));
   EXPECT_EQ(window.windowTitle(), U("Quorvex"));
+  EXPECT_EQ(window.OptionsButton()->text(), U("Опции"));
+  EXPECT_EQ(options.windowTitle(), U("Опции"));
+  EXPECT_EQ(options.Pages()->tabText(1), U("Карты"));
   SaveShot("menu_ru");
   Pick(5);
   EXPECT_EQ(window.PlayButton()->text(), U("與電腦對戰"));
@@ -55,16 +67,12 @@ TEST_F(LanguageTest, TheMenuChoosesALanguageAndIsReCaptionedAtOnce) {
 
   Pick(0);
   EXPECT_EQ(window.PlayButton()->text(), U("Play against the computer"));
-  EXPECT_EQ(chooser->currentIndex(), 0);
-  // Chosen from elsewhere (the options dialog), the list follows.
-  window.ChooseLanguage(7);
-  EXPECT_EQ(chooser->currentIndex(), 7);
-  EXPECT_EQ(window.PlayButton()->text(), U("Hrát proti počítači"));
+  EXPECT_EQ(settings.Language, 0);
 }
 
 TEST_F(LanguageTest, TheTableAndTheBiddingDialogFollowASwitch) {
   StartGame();
-  EXPECT_FALSE(window.LanguageChooser()->isVisible());
+  EXPECT_FALSE(window.OptionsButton()->isVisible());
   EXPECT_EQ(window.MainButton()->text(), U("To Begin of Round"));
 
   window.ChooseLanguage(1);

@@ -55,8 +55,7 @@ QString Qs(const std::string& text) {
 
 constexpr QRect kPlayButton{250, 300, 260, 40};
 constexpr QRect kExitButton{250, 352, 260, 40};
-// Until the options dialog exists the menu offers the language list itself.
-constexpr QRect kLanguageChooser{616, 12, 132, 26};
+constexpr QRect kOptionsButton{600, 24, 146, 34};
 
 void ApplyPanelNumber(std::optional<int32_t>& slot, int32_t value) {
   if (value == kPanelKeep) return;
@@ -94,7 +93,6 @@ MainWindow::MainWindow(QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   BuildButtons();
   BuildPopupMenu();
-  BuildLanguageChooser();
   BuildChat();
   flights_ = std::make_unique<CardFlightAnimator>(this);
   gif_ = new GifCapture(this);
@@ -156,6 +154,9 @@ void MainWindow::ApplyDisplaySettings() {
     wait_cursor_ = QCursor(Qt::WaitCursor);
   }
   setCursor(arrow_cursor_);
+  // The card-style buttons of the window and of the windows it holds, in the chosen style.
+  for (TZefCardsButton* button : findChildren<TZefCardsButton*>())
+    button->SetNata(settings_->NewButtons);
   table_painter_.Reload(*settings_);
   RefreshMenuBanners();
   // Hands were laid out for the old card size.
@@ -194,7 +195,7 @@ void MainWindow::PlaceWidgets() {
   end_button_->setGeometry(layout_.EndButton());
   play_button_->setGeometry(layout_.Place(kPlayButton));
   exit_button_->setGeometry(layout_.Place(kExitButton));
-  language_box_->setGeometry(layout_.Place(kLanguageChooser));
+  options_button_->setGeometry(layout_.Place(kOptionsButton));
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setBold(true);
   font.setPixelSize(layout_.Size(14));
@@ -204,9 +205,8 @@ void MainWindow::PlaceWidgets() {
   font.setPixelSize(layout_.Size(17));
   play_button_->setFont(font);
   exit_button_->setFont(font);
-  QFont list_font = language_box_->font();
-  list_font.setPixelSize(layout_.Size(13));
-  language_box_->setFont(list_font);
+  font.setPixelSize(layout_.Size(15));
+  options_button_->setFont(font);
   // The chat line and its send button under the chat history, the button at its right end.
   const QRect history = layout_.ChatHistory();
   const int below = history.bottom() + 1 + layout_.Size(3);
@@ -248,11 +248,7 @@ void MainWindow::ApplyLanguage() {
   about_action_->setText(Qs(Text(Tx::About)));
   if (!model_.wait_text.empty())
     model_.wait_text = Retranslate(wait_text_.text, wait_text_.language, CurrentLanguage());
-  {
-    const QSignalBlocker quiet(language_box_);
-    language_box_->setCurrentIndex(CurrentLanguage());
-  }
-  language_box_->setToolTip(Qs(Text(Tx::Language)));
+  options_button_->setText(Qs(Text(Tx::Options)));
   if (bidding_) bidding_->ApplyLanguage();
   if (club_menu_) {
     QEvent change(QEvent::LanguageChange);
@@ -314,6 +310,10 @@ void MainWindow::BuildButtons() {
   for (TZefCardsButton* button : {play_button_, exit_button_}) button->SetHeight(HeightSB::D45);
   connect(play_button_, &QPushButton::clicked, this, &MainWindow::StartGame);
   connect(exit_button_, &QPushButton::clicked, this, &QWidget::close);
+  options_button_ = make(ColorSB::DBlue);
+  connect(options_button_, &QPushButton::clicked, this, [this] {
+    if (open_options_) open_options_();
+  });
 }
 
 void MainWindow::BuildPopupMenu() {
@@ -351,18 +351,6 @@ QRect MainWindow::HandDirtyRect(int seat) const {
   // A hand's cards reach from the zone's ends; an overlapping row starts at the zone's left.
   return WithShadow(layout_.Hand(seat))
       .adjusted(-layout_.Card().width(), 0, layout_.Card().width(), 0);
-}
-
-void MainWindow::BuildLanguageChooser() {
-  language_box_ = new QComboBox(this);
-  for (int language = 0; language < kLanguageCount; ++language) {
-    const std::string_view name = LanguageOf(language).list_text;
-    language_box_->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
-  }
-  language_box_->setGeometry(kLanguageChooser);
-  language_box_->setCursor(Qt::PointingHandCursor);
-  language_box_->hide();
-  connect(language_box_, &QComboBox::activated, this, &MainWindow::ChooseLanguage);
 }
 
 void MainWindow::BuildChat() {
@@ -419,7 +407,7 @@ void MainWindow::ShowTitleOrMenuWidgets() {
   play_button_->setVisible(menu && !club_menu_);
   if (club_menu_) club_menu_->setVisible(menu);
   exit_button_->setVisible(menu);
-  language_box_->setVisible(menu);
+  options_button_->setVisible(menu);
   const bool chat = screen_ == Screen::Table && chat_shown_;
   chat_edit_->setVisible(chat);
   send_button_->setVisible(chat);

@@ -129,7 +129,9 @@ class MainWindow : public QWidget, public TableView {
   QPushButton* EndButton() const { return end_button_; }
   QPushButton* PlayButton() const { return play_button_; }
   QPushButton* ExitButton() const { return exit_button_; }
-  QComboBox* LanguageChooser() const { return language_box_; }
+  QPushButton* OptionsButton() const { return options_button_; }
+  // What the menu's "Options" button opens.
+  void SetOptionsOpener(std::function<void()> open) { open_options_ = std::move(open); }
   TFormTorg* BiddingDialog() const;
   QMenu* PopupMenu() const { return popup_; }
   QAction* ExitToMenuAction() const { return exit_action_; }
@@ -164,7 +166,6 @@ class MainWindow : public QWidget, public TableView {
  private:
   void BuildButtons();
   void BuildPopupMenu();
-  void BuildLanguageChooser();
   void BuildChat();
   void SendChatLine();
   void StartGame();
@@ -224,7 +225,8 @@ class MainWindow : public QWidget, public TableView {
   QCursor arrow_cursor_{Qt::ArrowCursor};
   QCursor hand_cursor_{Qt::PointingHandCursor};
   QCursor wait_cursor_{Qt::WaitCursor};
-  QComboBox* language_box_ = nullptr;
+  TZefCardsButton* options_button_ = nullptr;
+  std::function<void()> open_options_;
   QLineEdit* chat_edit_ = nullptr;
   TZefCardsButton* send_button_ = nullptr;
   bool chat_shown_ = false;

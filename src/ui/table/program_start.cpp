@@ -9,6 +9,7 @@
 
 #include "locale/lang_text.h"
 #include "ui/dialogs/modal_run.h"
+#include "ui/dialogs/options_dialog.h"
 #include "ui/table/hint_style.h"
 
 namespace quorvex {
@@ -51,6 +52,7 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   keeper_.SetController(&controller_);
   keeper_.SetSound(&sound_);
   ApplySettings();
+  window_.SetOptionsOpener([this] { OpenOptions(); });
   club_menu_.SetController(&controller_);
   club_menu_.SetLanGame(&lan_);
   keeper_.SetDisconnect([this] { lan_.Close(); });
@@ -107,6 +109,38 @@ bool ProgramStart::Finish() {
   }
   music_.Close();
   return saved;
+}
+
+void ProgramStart::OpenOptions() {
+  TFormOptions options(settings_.Get(), &window_);
+  options.SetMusicOnAtStart(music_on_at_start_ && !options_opened_);
+  options_opened_ = true;
+  options.SetApply([this](OptionsChange change) { ApplyOption(change); });
+  RunModal(options);
+}
+
+void ProgramStart::ApplyOption(OptionsChange change) {
+  switch (change) {
+    case OptionsChange::Language:
+      window_.ChooseLanguage(settings_.Get().Language);
+      break;
+    case OptionsChange::Network:
+      club_menu_.Refresh();
+      window_.ApplyDisplaySettings();
+      break;
+    case OptionsChange::Music:
+      music_.MusicSettingChanged();
+      break;
+    case OptionsChange::WindowSize:
+    case OptionsChange::Cards:
+    case OptionsChange::Buttons:
+      window_.ApplyDisplaySettings();
+      break;
+    case OptionsChange::Game:
+    case OptionsChange::Radio:
+      break;
+  }
+  ApplySettings();
 }
 
 void ProgramStart::ApplySettings() {

@@ -10,6 +10,7 @@
 #include "game/controller.h"
 #include "game/platform.h"
 #include "opponent/computer_opponent.h"
+#include "ui/dialogs/options_dialog.h"
 #include "ui/media/audio_output.h"
 #include "ui/media/music_player.h"
 #include "ui/media/sound_player.h"
@@ -54,6 +55,10 @@ class ProgramStart {
   // options dialog calls it whenever the settings change.
   void ApplySettings();
 
+  // The options dialog, from the menu's "Options" button; each change applied at once.
+  void OpenOptions();
+  void ApplyOption(OptionsChange change);
+
   // Whether the music was on when the run began.
   bool MusicOnAtStart() const { return music_on_at_start_; }
 
@@ -88,6 +93,7 @@ class ProgramStart {
   LanGame lan_;
   bool started_ = false;
   bool music_on_at_start_ = false;
+  bool options_opened_ = false;
 };
 
 }  // namespace quorvex
