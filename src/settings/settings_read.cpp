@@ -141,7 +141,8 @@ int ApplyLines(const std::vector<std::string>& lines, Settings& s) {
   s.LanAddress = line(19);
   // The port and the player's name may be empty like the address above: an empty name is the
   // default, and stopping on it would drop the passport and addresses of every later line.
-  s.LanPort = line(20);
+  // An empty text line keeps its default: the program's own checks would refuse it anyway.
+  if (!line(20).empty()) s.LanPort = line(20);
   if (line(21).empty()) return 21;
   if (line(22).empty()) return 22;
   TakeNumber(line(22).substr(0, 2), 0, 10, s.Background);
@@ -153,12 +154,12 @@ int ApplyLines(const std::vector<std::string>& lines, Settings& s) {
   if (auto address = ReadStoredAddress(ServiceAddress::TopTen, line(26))) {
     s.TopTenAddress = std::move(*address);
   }
-  s.TopTenNick = line(27).substr(0, 12);
+  if (!line(27).empty()) s.TopTenNick = line(27).substr(0, 12);
 
   if (line(28).size() != 5) return 28;
   if (ValidCountryCode(line(28))) s.TopTenCountry = line(28);
 
-  s.TopTenCity = line(29).substr(0, 15);
+  if (!line(29).empty()) s.TopTenCity = line(29).substr(0, 15);
   s.TopTenSex = line(30).substr(0, 1);
   if (s.TopTenSex != "M" && s.TopTenSex != "W") s.TopTenSex = "M";
 

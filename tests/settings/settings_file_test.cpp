@@ -108,12 +108,10 @@ TEST(SettingsRoundTrip, WhatIsWrittenReadsBackTheSame) {
   lowest.CaptionColour = 1;
   lowest.DialogStyle = 1;
 
+  // The texts that may stay empty; an empty port, nick or city reads back as its default.
   Settings empty_texts;
   empty_texts.PlayerName = "";
   empty_texts.LanAddress = "";
-  empty_texts.LanPort = "";
-  empty_texts.TopTenNick = "";
-  empty_texts.TopTenCity = "";
 
   Settings music_only;
   music_only.SoundOn = false;
