@@ -15,8 +15,8 @@
 #include "locale/lang_text.h"
 #include "ui/art/background_loader.h"
 #include "ui/art/card_images.h"
-#include "ui/dialogs/notice_window.h"
 #include "ui/art/resource_library.h"
+#include "ui/dialogs/notice_window.h"
 
 namespace quorvex {
 namespace {
@@ -269,6 +269,32 @@ TEST_F(CardLoading, BacksFollowTheirDesignAndFallBack) {
   ASSERT_TRUE(images.LoadCardFaces());
   EXPECT_FALSE(images.Back(10, false).isNull());
   EXPECT_EQ(images.Back(10, true).size(), QSize(94, 69));
+}
+
+TEST_F(CardLoading, NarrowFacesWithoutLibraryBStillHaveBacksToDraw) {
+  // Faces of library A that are narrow, a back design of library B, the largest window: the
+  // classic backs for these faces are in library B too, so the built-in ones stand in.
+  Provide(kCardsLibraryA, "work");
+  settings_.CardFaceSet = 29;
+  settings_.DeckSet = 3;
+  CardImages images(settings_);
+  Window(images, 5);
+  EXPECT_FALSE(images.LoadCardFaces());
+  EXPECT_EQ(notices_, QStringList{MissingNotice(kCardsLibraryB)});
+  EXPECT_EQ(settings_.DeckSet, 0);
+  EXPECT_EQ(settings_.CardFaceSet, 29);
+  EXPECT_FALSE(images.WideFaces());
+  for (int number = 1; number <= 7; ++number) {
+    EXPECT_FALSE(images.Back(number, false).isNull()) << number;
+    EXPECT_FALSE(images.Back(number, true).isNull()) << number;
+  }
+  // Drawn, the back fills the narrow cell.
+  QImage cell(images.Cell().width, images.Cell().height, QImage::Format_ARGB32_Premultiplied);
+  cell.fill(Qt::transparent);
+  QPainter p(&cell);
+  images.DrawBack(0, 0, p);
+  p.end();
+  EXPECT_GT(qAlpha(cell.pixel(cell.width() / 2, cell.height() / 2)), 200);
 }
 
 TEST_F(CardLoading, ClassicNarrowBigBacksMissingResetTheFacesToo) {

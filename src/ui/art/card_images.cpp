@@ -111,6 +111,7 @@ bool CardImages::LoadCardFaces() {
 
 bool CardImages::LoadCardBacks() {
   bool ok = true;
+  bool wide_names = wide_;
   int deck = ClampedDesign(settings_.DeckSet, kBackDesigns);
   settings_.DeckSet = deck;
   const QString library = Q(BackLibrary(deck, wide_, size_class_));
@@ -128,6 +129,13 @@ bool CardImages::LoadCardBacks() {
     deck = 0;
     ok = false;
     lib = std::make_unique<ResourceLibrary>(Q(BackLibrary(deck, wide_, size_class_)));
+    if (!lib->IsOpen()) {
+      // The classic backs of narrow faces at the big sizes live in the missing library too:
+      // the built-in ones of wide faces stand in, fitted to the cell when drawn, so that there
+      // is always a back to draw.
+      lib = std::make_unique<ResourceLibrary>(QString());
+      wide_names = true;
+    }
   }
   const bool normal = size_class_ == kNormalSize;
   const int stored_class = normal ? kNormalSize : 2;
@@ -135,12 +143,12 @@ bool CardImages::LoadCardBacks() {
   backs_.fill(QImage());
   rotated_backs_.fill(QImage());
   for (int number = 1; number <= BackCount(deck); ++number) {
-    backs_[number] = ForDrawing(
-        ToSize(lib->Picture(type, Q(BackResourceName(number, deck, false, stored_class, wide_))),
-               StoredBackSize(stored_class, wide_, false)));
-    rotated_backs_[number] = ForDrawing(
-        ToSize(lib->Picture(type, Q(BackResourceName(number, deck, true, stored_class, wide_))),
-               StoredBackSize(stored_class, wide_, true)));
+    backs_[number] = ForDrawing(ToSize(
+        lib->Picture(type, Q(BackResourceName(number, deck, false, stored_class, wide_names))),
+        StoredBackSize(stored_class, wide_names, false)));
+    rotated_backs_[number] = ForDrawing(ToSize(
+        lib->Picture(type, Q(BackResourceName(number, deck, true, stored_class, wide_names))),
+        StoredBackSize(stored_class, wide_names, true)));
   }
   if (back_number_ > BackCount(deck)) back_number_ = 1;
   resampled_.clear();
