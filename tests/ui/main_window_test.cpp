@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include "ui/art/zef_cards_button.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -181,6 +183,20 @@ TEST_F(WindowTest, PopupMenuLeavesForTheMenuOnlyWhenConfirmed) {
   EXPECT_TRUE(window.MainTimer().isActive());
   EXPECT_EQ(window.MainTimer().interval(), GameController::kMenuTimerMs);
   EXPECT_FALSE(window.ExitToMenuAction()->isEnabled());
+}
+
+TEST_F(WindowTest, NewButtonsReachEveryCardStyleButtonOfTheWindow) {
+  Settings settings;
+  settings.NewButtons = true;
+  window.SetSettings(&settings);
+  auto* main = static_cast<TZefCardsButton*>(window.MainButton());
+  auto* send = static_cast<TZefCardsButton*>(window.SendButton());
+  auto* options = static_cast<TZefCardsButton*>(window.OptionsButton());
+  for (TZefCardsButton* button : {main, send, options}) EXPECT_TRUE(button->Nata());
+  settings.NewButtons = false;
+  window.ApplyDisplaySettings();
+  for (TZefCardsButton* button : {main, send, options}) EXPECT_FALSE(button->Nata());
+  window.SetSettings(nullptr);
 }
 
 TEST_F(WindowTest, TextFieldsShowTheGamesOwnTextCursor) {
