@@ -8,8 +8,11 @@
 
 #include "locale/lang_text.h"
 #include "settings/settings.h"
+#include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/about_window.h"
 #include "ui/dialogs/dialog_design.h"
+#include "ui/dialogs/end_game_dialog.h"
+#include "ui/dialogs/notice_window.h"
 #include "ui/dialogs/wait_window.h"
 #include "ui/menu/title_banner.h"
 
@@ -87,6 +90,20 @@ TEST(WaitWindow, CancelRejects) {
 TEST(DarkDesign, ColoursAreReadBlueFirstAsTheGameStoresThem) {
   EXPECT_EQ(StoredColour(kDarkEditBackground), QColor(0x88, 0x00, 0xE2));
   EXPECT_EQ(StoredColour(kDarkButtonText), QColor(0xC8, 0xAF, 0x32));
+}
+
+TEST(ProminentButtons, TheOkAndCancelOfTheSmallWindowsAreCardStyleButtons) {
+  Settings settings;
+  TFormNotice notice(QStringLiteral("line"), QString(), QString());
+  TFormAbout about(settings);
+  TFormWait wait(settings);
+  TFormEndGame end_game(EndGameInput{});
+  const std::pair<QWidget*, int> windows[] = {
+      {&notice, 1}, {&about, 1}, {&wait, 2}, {&end_game, 1}};
+  for (const auto& [window, buttons] : windows) {
+    EXPECT_EQ(window->findChildren<TZefCardsButton*>().size(), size_t(buttons))
+        << window->metaObject()->className();
+  }
 }
 
 }  // namespace

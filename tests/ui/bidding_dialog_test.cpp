@@ -2,10 +2,10 @@
 
 #include "locale/lang_text.h"
 #include "shot.h"
-#include "ui/dialogs/call_table_view.h"
 #include "ui/art/resource_library.h"
 #include "ui/art/touch_effect.h"
 #include "ui/art/zef_cards_button.h"
+#include "ui/dialogs/call_table_view.h"
 #include "window_fixture.h"
 
 namespace quorvex::testing {

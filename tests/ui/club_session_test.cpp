@@ -19,6 +19,7 @@
 #include "records/rating.h"
 #include "settings/settings.h"
 #include "sound_recorders.h"
+#include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/count_window.h"
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/dialogs/history_window.h"
@@ -199,6 +200,8 @@ TEST_F(ClubSessionTest, ACycleOfTwentyDealsIsRecordedOnceInClubTopTenAndHistory)
   EXPECT_TRUE(menu.isVisible());
   EXPECT_FALSE(window.PlayButton()->isVisible());
   EXPECT_FALSE(menu.MemberButton(1)->isEnabled());  // an empty club
+  // The member rows are card-style buttons like every prominent button.
+  EXPECT_NE(qobject_cast<TZefCardsButton*>(menu.MemberButton(1)), nullptr);
   SaveWindowShot(window, "menu_club_empty");
 
   QTest::mouseClick(menu.MemberButton(6), Qt::LeftButton);  // "New Player"

@@ -26,7 +26,8 @@ class QtEnvironment : public ::testing::Environment {
       screen_file_.write(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1920,)"
                          R"( "height": 1200, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
       screen_file_.flush();
-      qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screen_file_.fileName()));
+      qputenv("QT_QPA_PLATFORM",
+              "offscreen:configfile=" + QFile::encodeName(screen_file_.fileName()));
     }
     qInstallMessageHandler(KeepMessage);
     app_ = std::make_unique<QApplication>(argc_, argv_);

@@ -136,7 +136,8 @@ TEST_F(WindowTest, PlayedCollectedAndDrawnCardsFlyAtTheChosenPace) {
   EXPECT_GT(pauses.total_ms, 4 * 2 * 100);
   const QPoint stock = window.FlightCorner({FlightPlace::Stock, 0, 0, 0});
   EXPECT_EQ(stock, window.Layout().Stock().topLeft() + QPoint(12, 0));
-  EXPECT_EQ(window.FlightCorner({FlightPlace::OffTable, 1, 0, 0}).y(), -window.Layout().Card().height());
+  EXPECT_EQ(window.FlightCorner({FlightPlace::OffTable, 1, 0, 0}).y(),
+            -window.Layout().Card().height());
   EXPECT_EQ(window.FlightCorner({FlightPlace::OffTable, 2, 0, 0}).y(), window.height());
 
   // Switched off, nothing flies.

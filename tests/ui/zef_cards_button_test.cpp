@@ -180,6 +180,33 @@ TEST(ZefCardsButton, DefaultsAndHeightClass) {
 }
 
 // Every scheme in both styles, odd heights, a glyph, focus and disabled, for looking at.
+TEST(ZefCardsButton, GlyphAndTextAreCentredTogetherWithTheGapOfTheHeight) {
+  QPixmap glyph(16, 16);
+  glyph.fill(Qt::yellow);
+  struct Case {
+    int height;
+    TZefCardsButton::GlyphSide side;
+    int gap;
+  } const cases[] = {{30, TZefCardsButton::GlyphSide::Left, 25},
+                     {45, TZefCardsButton::GlyphSide::Left, 28},
+                     {60, TZefCardsButton::GlyphSide::Right, 30},
+                     {35, TZefCardsButton::GlyphSide::Left, 10}};
+  for (const Case& c : cases) {
+    TZefCardsButton button(QStringLiteral("Download"));
+    button.setIcon(QIcon(glyph));
+    button.setIconSize(QSize(16, 16));
+    button.SetGlyphLayout(c.side);
+    button.resize(220, c.height);
+    const QRect at = button.GlyphRect();
+    const int text = button.fontMetrics().horizontalAdvance(QStringLiteral("Download"));
+    const int left =
+        c.side == TZefCardsButton::GlyphSide::Left ? at.left() : at.left() - c.gap - text;
+    const int right = left + 16 + c.gap + text;
+    EXPECT_LE(std::abs(left - (220 - right)), 1) << c.height;
+    EXPECT_EQ(at.top(), (c.height - 16) / 2) << c.height;
+  }
+}
+
 TEST(ZefCardsButton, ShotOfAllKinds) {
   QWidget sheet;
   sheet.setAutoFillBackground(true);

@@ -147,17 +147,20 @@ QImage TZefCardsButton::Face() const {
     }
   }
 
-  // Glyph: centred vertically, kept off the text by the height class's gap.
-  if (!icon().isNull()) {
-    const QSize size = iconSize().boundedTo(QSize(w, h));
-    const QPixmap glyph =
-        icon().pixmap(size, devicePixelRatioF(), isEnabled() ? QIcon::Normal : QIcon::Disabled);
-    const int gw = glyph.width() / std::max(1.0, glyph.devicePixelRatio());
-    const int gh = glyph.height() / std::max(1.0, glyph.devicePixelRatio());
-    const int x = glyph_side_ == GlyphSide::Left ? plan.glyph_gap : w - plan.glyph_gap - gw;
-    painter.drawPixmap(x, (h - gh) / 2, glyph);
-  }
   return face;
+}
+
+QRect TZefCardsButton::GlyphRect() const {
+  if (icon().isNull()) return {};
+  const QSize size = iconSize().boundedTo(this->size());
+  const int gap = PlanButton(height(), nata_, scheme_, smooth_).glyph_gap;
+  QString shown = text();
+  shown.remove(QLatin1Char('&'));
+  const int text_width = fontMetrics().horizontalAdvance(shown);
+  const int block = size.width() + gap + text_width;
+  const int start = (width() - block) / 2;
+  const int x = glyph_side_ == GlyphSide::Left ? start : start + text_width + gap;
+  return QRect(QPoint(x, (height() - size.height()) / 2), size);
 }
 
 void TZefCardsButton::paintEvent(QPaintEvent*) {
@@ -166,11 +169,27 @@ void TZefCardsButton::paintEvent(QPaintEvent*) {
   const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
   painter.drawImage(shift, Face());
 
-  // The text on one line, centred over the art; the square style sits a pixel higher.
+  // The text on one line, centred over the art; the square style sits a pixel higher. A glyph
+  // and the text are centred together, the height class's gap between them.
   painter.setFont(font());
   painter.setPen(TextColour());
-  const QRect text_area = rect().translated(shift).translated(0, nata_ ? -1 : 0);
-  painter.drawText(text_area, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, text());
+  QRect text_area = rect().translated(shift).translated(0, nata_ ? -1 : 0);
+  int text_flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+  if (const QRect glyph = GlyphRect(); !glyph.isNull()) {
+    const QPixmap picture = icon().pixmap(glyph.size(), devicePixelRatioF(),
+                                          isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    painter.drawPixmap(glyph.translated(shift).topLeft(), picture);
+    const int gap = PlanButton(height(), nata_, scheme_, smooth_).glyph_gap;
+    if (glyph_side_ == GlyphSide::Left) {
+      text_area.setLeft(glyph.right() + 1 + gap + shift.x());
+    } else {
+      text_area.setRight(glyph.left() - 1 - gap + shift.x());
+    }
+    text_flags = Qt::AlignVCenter |
+                 (glyph_side_ == GlyphSide::Left ? Qt::AlignLeft : Qt::AlignRight) |
+                 Qt::TextSingleLine | Qt::TextShowMnemonic;
+  }
+  painter.drawText(text_area, text_flags, text());
 
   const DrawState state{down, hasFocus(), !isEnabled(), mouse_in_};
   if (on_draw_) on_draw_(painter, rect(), state);

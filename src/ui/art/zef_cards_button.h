@@ -79,6 +79,11 @@ class TZefCardsButton : public QPushButton {
   void MouseEnter();
   void MouseLeave();
 
+ public:
+  // Where the glyph is drawn: it and the text are centred together, the gap of the height
+  // class between them. Null without a glyph.
+  QRect GlyphRect() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void enterEvent(QEnterEvent* event) override;

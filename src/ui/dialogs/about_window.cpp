@@ -12,6 +12,7 @@
 #include "locale/lang_text.h"
 #include "online/service_addresses.h"
 #include "ui/art/own_pictures.h"
+#include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/dialog_design.h"
 #include "ui/menu/title_banner.h"
 
@@ -71,8 +72,7 @@ TFormAbout::TFormAbout(const Settings& settings, QWidget* parent)
   mail_ = AddLink(Qs(Text(Tx::AboutMail)), MailAddress(), QStringLiteral("mailto:") + MailAddress(),
                   y + 24);
 
-  ok_ = new QPushButton(Qs(Text(Tx::Ok)), this);
-  StyleDesignButton(*ok_);
+  ok_ = NewDialogButton(Qs(Text(Tx::Ok)), this);
   ok_->setGeometry((kWidth - 120) / 2, kHeight - 44, 120, 32);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

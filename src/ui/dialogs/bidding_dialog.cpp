@@ -9,11 +9,11 @@
 
 #include "game/controller.h"
 #include "locale/lang_text.h"
-#include "ui/dialogs/call_table_view.h"
 #include "ui/art/card_images.h"
 #include "ui/art/suit_symbol.h"
 #include "ui/art/touch_effect.h"
 #include "ui/art/zef_cards_button.h"
+#include "ui/dialogs/call_table_view.h"
 
 namespace quorvex {
 

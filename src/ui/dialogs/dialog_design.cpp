@@ -1,5 +1,7 @@
 #include "ui/dialogs/dialog_design.h"
 
+#include "ui/art/zef_cards_button.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -33,6 +35,16 @@ void StyleDesignButton(QPushButton& button) {
       "QPushButton:pressed { background-color: #6a1010; }"
       "QPushButton:disabled { background-color: #a08080; color: #e0d0d0; }"));
   button.setCursor(Qt::PointingHandCursor);
+}
+
+TZefCardsButton* NewDialogButton(const QString& text, QWidget* parent) {
+  auto* button = new TZefCardsButton(text, parent);
+  button->SetScheme(ColorSB::DRed);
+  button->SetLightFont(true);
+  button->SetColorMouse(Qt::yellow);
+  button->SetGrayDis(true);
+  button->setCursor(Qt::PointingHandCursor);
+  return button;
 }
 
 void PaintAristocraticHeader(QPainter& painter, int client_width, const QString& caption,

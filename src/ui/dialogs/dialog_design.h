@@ -13,6 +13,7 @@ class QWidget;
 namespace quorvex {
 
 struct Settings;
+class TZefCardsButton;
 
 inline constexpr int kAristocraticHeaderHeight = 64;
 
@@ -28,6 +29,9 @@ void ApplyGreyDesign(QWidget& window);
 
 // A dialog button in the grey designs.
 void StyleDesignButton(QPushButton& button);
+// The prominent button of an auxiliary window ("Ok", "Cancel"): a card-style button in dark
+// red whose text turns yellow under the mouse.
+TZefCardsButton* NewDialogButton(const QString& text, QWidget* parent);
 
 // The header across the top of a client area of the given width: the plate centred, the
 // caption in capitals centred on it in the serif role at height 40 (scaled by the role's

@@ -9,6 +9,8 @@
 
 #include "locale/lang_text.h"
 #include "sound/effects.h"
+#include "ui/art/zef_cards_button.h"
+#include "ui/dialogs/dialog_design.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/media/sound_player.h"
 
@@ -143,7 +145,7 @@ TFormEndGame::TFormEndGame(const EndGameInput& in, QWidget* parent) : QDialog(pa
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("picture"));
   picture->setPixmap(Picture(in_));
-  auto* ok = new QPushButton(Qs(Tx::Ok), this);
+  QPushButton* ok = NewDialogButton(Qs(Tx::Ok), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -12,6 +12,8 @@
 
 #include "art/text_layout.h"
 #include "locale/lang_text.h"
+#include "ui/art/zef_cards_button.h"
+#include "ui/dialogs/dialog_design.h"
 
 namespace quorvex {
 
@@ -74,7 +76,7 @@ TFormNotice::TFormNotice(const QString& line1, const QString& line2, const QStri
   }
 
   const int width = NoticeClientWidth(widest + kLineLeft);
-  ok_ = new QPushButton(Qs(Tx::Ok), this);
+  ok_ = NewDialogButton(Qs(Tx::Ok), this);
   ok_->setGeometry(5, y + 10, width - 10, kButtonHeight);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

@@ -46,7 +46,8 @@ bool LanAddressWellFormed(std::string_view address) {
   size_t start = 0;
   while (true) {
     const size_t dot = address.find('.', start);
-    const std::string_view part = address.substr(start, dot == std::string_view::npos ? dot : dot - start);
+    const std::string_view part =
+        address.substr(start, dot == std::string_view::npos ? dot : dot - start);
     if (!DecimalUpTo(part, 3, 255)) return false;
     ++parts;
     if (dot == std::string_view::npos) break;

@@ -8,6 +8,7 @@
 
 #include "locale/lang_text.h"
 #include "settings/font_roles.h"
+#include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/dialog_design.h"
 
 namespace quorvex {
@@ -38,9 +39,8 @@ TFormWait::TFormWait(const Settings& settings, QWidget* parent)
   players_->setFocusPolicy(Qt::NoFocus);
   players_->setGeometry(16, kAristocraticHeaderHeight + 60, kWidth - 32, 116);
 
-  ok_ = new QPushButton(this);
-  cancel_ = new QPushButton(this);
-  for (QPushButton* button : {ok_, cancel_}) StyleDesignButton(*button);
+  ok_ = NewDialogButton(QString(), this);
+  cancel_ = NewDialogButton(QString(), this);
   ok_->setGeometry(kWidth / 2 - 130, kHeight - 46, 120, 32);
   cancel_->setGeometry(kWidth / 2 + 10, kHeight - 46, 120, 32);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

@@ -29,17 +29,6 @@ QString Qs(const std::string& text) {
   return QString::fromUtf8(text.c_str());
 }
 
-// The members' columns line up under the header, so their captions use a fixed-pitch font.
-// %1 is the font's pixel size at the window's scale.
-const char* const kMemberStyle = R"(
-QPushButton {
-  color: #2a1a00; font: bold %1px "DejaVu Sans Mono"; text-align: left;
-  border: 1px solid #6b4b0c; border-radius: 6px; padding: 2px 8px;
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff7d6, stop:1 #e8cf86);
-}
-QPushButton:hover { background: #fff3c8; }
-)";
-
 constexpr int kWidth = 380;
 constexpr int kRow = 30;
 
@@ -49,8 +38,9 @@ ClubMenu::ClubMenu(ClubKeeper& keeper, Settings& settings, QWidget* parent)
     : QWidget(parent), keeper_(keeper), settings_(settings) {
   header_ = new QLabel(this);
   for (int mode = 1; mode <= 6; ++mode) {
-    // The members are rows of the list; a new member is asked for with a real button.
-    QPushButton* button = mode == 6 ? NewCardsButton(ColorSB::DGreen) : new QPushButton(this);
+    // The members are rows of the list in the cards colours; a new member is asked for with a
+    // green button.
+    QPushButton* button = NewCardsButton(mode == 6 ? ColorSB::DGreen : ColorSB::DCards);
     button->setCursor(Qt::PointingHandCursor);
     connect(button, &QPushButton::clicked, this, [this, mode] { ChooseMember(mode); });
     members_[mode - 1] = button;
@@ -95,7 +85,12 @@ void ClubMenu::Rescale(double scale) {
     if (mode == 6) {
       button->setFont(button_font);
     } else {
-      button->setStyleSheet(QString::fromLatin1(kMemberStyle).arg(font));
+      // The rows are of one length in a fixed-pitch font, so their columns line up under the
+      // header.
+      QFont row_font(QStringLiteral("DejaVu Sans Mono"));
+      row_font.setBold(true);
+      row_font.setPixelSize(at(13));
+      button->setFont(row_font);
     }
   }
   const int bottom = 28 + 6 * kRow + 4;

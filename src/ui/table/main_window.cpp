@@ -310,7 +310,7 @@ void MainWindow::BuildButtons() {
   for (TZefCardsButton* button : {play_button_, exit_button_}) button->SetHeight(HeightSB::D45);
   connect(play_button_, &QPushButton::clicked, this, &MainWindow::StartGame);
   connect(exit_button_, &QPushButton::clicked, this, &QWidget::close);
-  options_button_ = make(ColorSB::DBlue);
+  options_button_ = make(ColorSB::DNavy);
   connect(options_button_, &QPushButton::clicked, this, [this] {
     if (open_options_) open_options_();
   });
