@@ -7,12 +7,14 @@
 #include <QTest>
 
 #include "locale/lang_text.h"
+#include "records/club_file.h"
 #include "settings/settings.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/about_window.h"
 #include "ui/dialogs/dialog_design.h"
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/dialogs/notice_window.h"
+#include "ui/dialogs/top_ten_window.h"
 #include "ui/dialogs/wait_window.h"
 #include "ui/menu/title_banner.h"
 
@@ -103,6 +105,26 @@ TEST(ProminentButtons, TheOkAndCancelOfTheSmallWindowsAreCardStyleButtons) {
   for (const auto& [window, buttons] : windows) {
     EXPECT_EQ(window->findChildren<TZefCardsButton*>().size(), size_t(buttons))
         << window->metaObject()->className();
+  }
+}
+
+TEST(TopTenWindow, EveryPlaceStandsAtSeventyBeforeItsName) {
+  ClubFile club = FreshClubFile();
+  TFormTopTen window(club, false);
+  const QPixmap picture = window.findChild<QLabel*>(QStringLiteral("picture"))->pixmap();
+  const QImage image = picture.toImage();
+  const QColor paper = image.pixelColor(5, 5);
+  for (int place : {1, 10}) {
+    const int y = 150 + 33 * (place - 1);
+    auto inked = [&](int from, int to) {
+      for (int x = from; x < to; ++x)
+        for (int dy = -8; dy <= 8; ++dy)
+          if (image.pixelColor(x, y + dy) != paper) return true;
+      return false;
+    };
+    EXPECT_FALSE(inked(55, 70)) << place;
+    EXPECT_TRUE(inked(70, 80)) << place;
+    EXPECT_FALSE(inked(95, 100)) << place;  // the number ends before an empty name's place
   }
 }
 

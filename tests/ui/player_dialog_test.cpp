@@ -2,6 +2,8 @@
 // and the machine's own addresses.
 #include <gtest/gtest.h>
 
+#include <QStyle>
+
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -119,6 +121,17 @@ TEST_F(WelcomeTest, TheNetworkPartShowsOnlyForANetworkGame) {
   TFormPlayer newcomer(6, std::nullopt, "Ada", LanEntry{});
   EXPECT_FALSE(newcomer.AgainEdit()->isHidden());
   EXPECT_EQ(newcomer.GamesBox()->text(), "0");
+}
+
+TEST_F(WelcomeTest, PasswordsShowHashesAndKeepWhatWasTyped) {
+  TFormPlayer newcomer(6, std::nullopt, "Ada");
+  for (QLineEdit* box : {newcomer.PasswordEdit(), newcomer.AgainEdit()}) {
+    box->setText(QStringLiteral("abc"));
+    EXPECT_EQ(box->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, box), '#');
+    EXPECT_EQ(box->displayText(), QStringLiteral("###"));
+  }
+  EXPECT_EQ(newcomer.Password(), "abc");
 }
 
 TEST_F(WelcomeTest, OnlyDigitsAndDotsCanBeTypedIntoTheAddressAndDigitsIntoThePort) {

@@ -1,5 +1,7 @@
 #include "ui/dialogs/player_dialog.h"
 
+#include "ui/dialogs/password_echo.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -128,10 +130,10 @@ void TFormPlayer::Build(const std::string& last_name, const std::optional<LanEnt
   name_->setMaxLength(static_cast<int>(kClubNameWidth));
   password_ = new QLineEdit(this);
   password_->setMaxLength(static_cast<int>(kClubPasswordLength));
-  password_->setEchoMode(QLineEdit::Password);
+  UseHashEcho(*password_);
   again_ = new QLineEdit(this);
   again_->setMaxLength(static_cast<int>(kClubPasswordLength));
-  again_->setEchoMode(QLineEdit::Password);
+  UseHashEcho(*again_);
 
   QString preset;
   if (member_) {

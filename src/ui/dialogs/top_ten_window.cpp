@@ -40,8 +40,13 @@ QPixmap Picture(const ClubFile& club, bool network) {
     const TopTenEntry entry = club.TopTen(place);
     const int y = 150 + 33 * (place - 1);
     p.setPen(place <= 3 ? QColor(Qt::red) : QColor(0x00, 0x00, 0x80));
-    p.drawText(QRect(62, y - 14, 33, 28), Qt::AlignLeft | Qt::AlignVCenter,
+    // The place at x = 70, a size smaller so that "10." ends before the name at 95.
+    QFont number_font = font;
+    number_font.setPixelSize(16);
+    p.setFont(number_font);
+    p.drawText(QRect(70, y - 14, 25, 28), Qt::AlignLeft | Qt::AlignVCenter,
                QString::number(place) + QLatin1Char('.'));
+    p.setFont(font);
     if (entry.Empty()) continue;
     p.drawText(QRect(95, y - 14, 200, 28), Qt::AlignLeft | Qt::AlignVCenter,
                Qs(Cp1251ToUtf8(entry.name)).trimmed());
