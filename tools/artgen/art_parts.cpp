@@ -6,6 +6,7 @@
 #include "back_art.h"
 #include "backgrounds_part.h"
 #include "backs_part.h"
+#include "end_game_art.h"
 #include "faces_part.h"
 #include "graphics_part.h"
 #include "menu_pictures.h"
@@ -16,7 +17,7 @@ namespace artgen {
 bool MakeOwnPart(BundleWriter& out, const Inputs& in) {
   return MakeFaces(out, in.decks, 0, 0) && MakeBacks(out, in.decks, BackSet::kOwn) &&
          MakeDefaultBackground(out) && MakeTablePictures(out, in.decks, in.flags) &&
-         MakeMenuPictures(out, in.decks);
+         MakeMenuPictures(out, in.decks) && MakeEndGamePictures(out);
 }
 
 bool MakeCardsA(BundleWriter& out, const Inputs& in) {

@@ -23,6 +23,8 @@ add_executable(quorvex_artgen ${_artgen_src}
   ${CMAKE_CURRENT_SOURCE_DIR}/src/art/card_geometry.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/art/face_pixels.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/art/library_rules.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/src/art/button_colours.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/src/art/button_layout.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/game/card.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/art/suit_symbol.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/settings/window_scale.cpp)

@@ -14,26 +14,6 @@ namespace artgen {
 
 namespace {
 
-// A glossy red bar in the rounded (classic) or square (new) style, `width` wide.
-QImage RedBar(int width, int height, bool square) {
-  QImage image = Clear(width, height);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r(0.5, 0.5, width - 1, height - 1);
-  QLinearGradient red(0, 0, 0, height);
-  red.setColorAt(0, QColor(255, 150, 150));
-  red.setColorAt(0.48, QColor(220, 40, 40));
-  red.setColorAt(0.52, QColor(170, 0, 0));
-  red.setColorAt(1, QColor(240, 60, 60));
-  p.setPen(QPen(QColor(90, 0, 0), 1.0));
-  p.setBrush(red);
-  const double radius = square ? 2.5 : height / 2.0 - 0.5;
-  p.drawRoundedRect(r, radius, radius);
-  p.setPen(QPen(QColor(255, 210, 210, 160), 1.0));
-  p.drawLine(QPointF(radius, 2.5), QPointF(width - radius, 2.5));
-  return Done(image);
-}
-
 QImage Banner(const QString& text, int width, int height) {
   QImage image = Clear(width, height);
   QPainter p(&image);
@@ -228,23 +208,6 @@ QImage LanguageFlag(const QString& folder, const char* iso) {
 }
 
 }  // namespace
-
-bool MakeButtonPieces(BundleWriter& out) {
-  const int heights[] = {29, 44, 59}, caps[] = {8, 13, 17};
-  for (bool square : {false, true})
-    for (int i = 0; i < 3; ++i) {
-      const int h = heights[i], cap = caps[i];
-      // One bar cut into its ends and a slice of its middle.
-      const QImage bar = RedBar(cap * 2 + 8, h, square);
-      const QString base =
-          QString(square ? QLatin1Char('Q') : QLatin1Char('R')) + QString::number(h);
-      out.AddPng(QStringLiteral("RCDATA"), base + QStringLiteral("_L"), bar.copy(0, 0, cap, h));
-      out.AddPng(QStringLiteral("RCDATA"), base + QStringLiteral("_R"),
-                 bar.copy(bar.width() - cap, 0, cap, h));
-      out.AddPng(QStringLiteral("RCDATA"), base + QStringLiteral("_2"), bar.copy(cap, 0, 8, h));
-    }
-  return true;
-}
 
 bool MakeCursors(BundleWriter& out) {
   const char* const names[] = {"CURARROW", "CURHAND", "CURWAIT", "CUREDIT"};

@@ -9,9 +9,6 @@
 
 namespace artgen {
 
-// "R" (rounded) and "Q" (square) pieces of the card-style button in red art: art heights 29, 44
-// and 59, each a left cap "_L", a right cap "_R" and a middle "_2".
-bool MakeButtonPieces(BundleWriter& out);
 // "CURARROW", "CURHAND", "CURWAIT", "CUREDIT": 32 x 32 with the hot spot in the PNG's texts
 // "HotSpotX" and "HotSpotY".
 bool MakeCursors(BundleWriter& out);

@@ -16,8 +16,8 @@
 #include "ui/art/background_loader.h"
 #include "ui/art/card_images.h"
 #include "ui/art/card_painter.h"
-#include "ui/dialogs/notice_window.h"
 #include "ui/art/resource_library.h"
+#include "ui/dialogs/notice_window.h"
 #include "ui/table/table_geometry.h"
 #include "ui/table/table_painter.h"
 

@@ -9,6 +9,7 @@
 
 #include "back_art.h"
 #include "banners.h"
+#include "button_art.h"
 #include "canvas.h"
 #include "suit_shapes.h"
 

@@ -1,6 +1,7 @@
 // The three pieces of a card-style button (left cap, middle, right cap) in both styles and the
-// three art heights. They are the program's own red art, drawn here on first use, then turned
-// into a colour scheme and lightening and kept, since every button of a window asks for them.
+// three art heights. They are the program's own red art from its resources, read on first use,
+// then turned into a colour scheme and lightening and kept, since every button of a window asks
+// for them.
 #pragma once
 
 #include <QImage>
@@ -17,7 +18,7 @@ struct ButtonPieces {
 };
 
 // The red art of one piece: 'L' left cap, 'R' right cap, '2' middle; art height 29, 44 or 59.
-// Named like the resources they stand for: "R29_L" (classic) or "Q44_2" (new style).
+// The resources are named "R29_L" (classic) ... "Q59_2" (new style).
 QImage ButtonPieceArt(bool nata, int art_height, char piece);
 
 // The pieces recoloured; klight is clamped to 0..100.

@@ -1,14 +1,18 @@
 #include "ui/dialogs/end_game_dialog.h"
 
+#include <QBuffer>
 #include <QLabel>
+#include <QMovie>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "locale/lang_text.h"
 #include "sound/effects.h"
+#include "ui/art/resource_library.h"
+#include "ui/art/touch_effect.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/dialog_design.h"
 #include "ui/dialogs/modal_run.h"
@@ -27,47 +31,20 @@ constexpr QSize kPicture{450, 430};
 constexpr QSize kAnimation{100, 200};
 constexpr QPoint kMedal{173, 370};
 
-// Until the build makes the animations, each class has a still emblem of its own colour.
-QPixmap Emblem(EndGameClass result) {
-  QPixmap pixmap(kAnimation);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor colour = result == EndGameClass::Best   ? QColor(0xd4, 0xaf, 0x37)
-                        : result == EndGameClass::Good ? QColor(0xb0, 0xb8, 0xc8)
-                                                       : QColor(0x60, 0x70, 0x90);
-  QPainterPath cup;
-  cup.moveTo(20, 40);
-  cup.lineTo(80, 40);
-  cup.quadTo(80, 110, 50, 120);
-  cup.quadTo(20, 110, 20, 40);
-  p.setPen(QPen(Qt::black, 2));
-  p.setBrush(colour);
-  p.drawPath(cup);
-  p.drawRect(44, 120, 12, 40);
-  p.drawRect(28, 160, 44, 12);
-  if (result == EndGameClass::Bad) {
-    p.setPen(QPen(Qt::white, 4));
-    p.drawLine(36, 60, 64, 96);
-    p.drawLine(64, 60, 36, 96);
-  }
-  return pixmap;
+QString AnimationName(EndGameClass result) {
+  return result == EndGameClass::Best   ? QStringLiteral("GEndBest")
+         : result == EndGameClass::Good ? QStringLiteral("GEndGood")
+                                        : QStringLiteral("GEndBads");
 }
 
+// The medal "GMedal" with the place "GPlace01" .. "GPlace10" over it.
 void DrawMedal(QPainter& p, int place) {
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRect disc(kMedal.x(), kMedal.y(), 104, 52);
-  p.setPen(QPen(QColor(0x80, 0x60, 0x00), 2));
-  p.setBrush(QColor(0xe8, 0xc2, 0x3a));
-  p.drawRoundedRect(disc, 12, 12);
-  QFont font = p.font();
-  font.setBold(true);
-  font.setPixelSize(30);
-  p.setFont(font);
-  p.setPen(QColor(0x80, 0x00, 0x00));
-  p.drawText(disc, Qt::AlignCenter, QString::number(place));
-  p.restore();
+  QImage medal, number;
+  LoadLibraryPicture(QStringLiteral("GMedal"), QString(), medal);
+  LoadLibraryPicture(QStringLiteral("GPlace%1").arg(place, 2, 10, QLatin1Char('0')), QString(),
+                     number);
+  p.drawImage(kMedal, medal);
+  p.drawImage(kMedal, number);
 }
 
 QPixmap Picture(const EndGameInput& in) {
@@ -88,6 +65,10 @@ QPixmap Picture(const EndGameInput& in) {
 }
 
 }  // namespace
+
+int TFormEndGame::StillFrame(EndGameClass result) {
+  return result == EndGameClass::Best ? 25 : result == EndGameClass::Good ? 24 : 3;
+}
 
 EndGameClass EndGameClassOf(int place) {
   if (place == 1) return EndGameClass::Best;
@@ -140,14 +121,40 @@ TFormEndGame::TFormEndGame(const EndGameInput& in, QWidget* parent) : QDialog(pa
   setWindowTitle(Qs(Tx::CompletionOfGame));
   auto* animation = new QLabel(this);
   animation->setObjectName(QStringLiteral("animation"));
-  animation->setPixmap(Emblem(Result()));
   animation->setFixedSize(kAnimation);
+  GifPicture gif;
+  if (LoadLibraryPicture(AnimationName(Result()), QString(), gif)) {
+    auto* data = new QBuffer(this);
+    data->setData(gif.data);
+    movie_ = new QMovie(data, QByteArray("gif"), this);
+    animation->setMovie(movie_);
+    if (in_.animated) {
+      // The winners' animations end on their whole picture; the regrets go round.
+      if (Result() != EndGameClass::Bad) {
+        connect(movie_, &QMovie::frameChanged, this, [this](int frame) {
+          if (frame == movie_->frameCount() - 1) movie_->setPaused(true);
+        });
+      }
+      movie_->start();
+    } else {
+      // GIF frames are read in order: stepped to the still one.
+      while (movie_->currentFrameNumber() < StillFrame(Result()) - 1 && movie_->jumpToNextFrame()) {
+      }
+    }
+  }
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("picture"));
   picture->setPixmap(Picture(in_));
   QPushButton* ok = NewDialogButton(Qs(Tx::Ok), this);
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ok, &QPushButton::clicked, this, [this, ok] {
+    if (in_.click_effect && TouchEffect::Play(this, ok->geometry().center())) {
+      // The ripple is seen before the window goes.
+      QTimer::singleShot(250, this, &QDialog::accept);
+      return;
+    }
+    accept();
+  });
 
   auto* row = new QHBoxLayout;
   row->addWidget(animation, 0, Qt::AlignTop);

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+class QMovie;
+
 namespace quorvex {
 
 class SoundPlayer;
@@ -17,6 +19,10 @@ struct EndGameInput {
   int32_t score = 0;      // the cycle's score
   int account_state = 1;  // 1 not logged in, 2 logged in, 3 a rating game
   bool lan = false;       // a LAN game
+  // How the window shows: the result's animation running or on its still frame, and the touch
+  // effect of its Ok.
+  bool animated = true;
+  bool click_effect = false;
 };
 
 enum class EndGameClass { Best, Good, Bad };
@@ -41,9 +47,14 @@ class TFormEndGame : public QDialog {
   EndGameClass Result() const { return EndGameClassOf(in_.place); }
   // Whether the medal with the place is drawn.
   bool ShowsMedal() const { return in_.place >= 1 && in_.place <= 10; }
+  // The result's animation, "GEndBest", "GEndGood" or "GEndBads"; null when it is missing.
+  QMovie* Animation() const { return movie_; }
+  // The frame shown while animations are off: 25, 24 and 3 for the three classes (1-based).
+  static int StillFrame(EndGameClass result);
 
  private:
   EndGameInput in_;
+  QMovie* movie_ = nullptr;
 };
 
 // Opens the window with the sound of its result class ("WFiBest", "WFiGood", "WFiBads"), heard

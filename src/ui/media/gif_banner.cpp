@@ -3,12 +3,15 @@
 #include <QPainter>
 
 #include "locale/lang_text.h"
+#include "ui/art/resource_library.h"
 
 namespace quorvex {
 
 GifBanner::GifBanner(QWidget* window) : QWidget(window) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFixedSize(kSize);
+  // The banner's plate is the program's picture "AdvBar3".
+  LoadLibraryPicture(QStringLiteral("AdvBar3"), QString(), plate_);
   hide();
 }
 
@@ -22,15 +25,15 @@ void GifBanner::ShowNow() {
 
 void GifBanner::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  const QRectF plate = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-  QLinearGradient shade(plate.topLeft(), plate.bottomLeft());
-  shade.setColorAt(0, QColor(255, 250, 232));
-  shade.setColorAt(1, QColor(226, 214, 178));
-  painter.setBrush(shade);
-  painter.setPen(QPen(QColor(128, 96, 32), 1));
-  painter.drawRoundedRect(plate, 6, 6);
-
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  if (!plate_.isNull()) {
+    painter.drawImage(rect(), plate_);
+  } else {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(250, 240, 210));
+    painter.setPen(QPen(QColor(128, 96, 32), 1));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+  }
   QFont font = this->font();
   font.setBold(true);
   font.setPixelSize(16);

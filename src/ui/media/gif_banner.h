@@ -2,6 +2,7 @@
 // is written, since writing holds the window for a moment.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 namespace quorvex {
@@ -19,6 +20,9 @@ class GifBanner : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage plate_;
 };
 
 }  // namespace quorvex

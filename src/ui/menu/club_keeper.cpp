@@ -194,8 +194,14 @@ void ClubKeeper::Disconnect() {
 
 void ClubKeeper::ShowEndOfGame() {
   // Not logged in to an online account: the club's title of a local game.
-  if (last_ && last_->cycle_complete)
-    RunEndGame(EndGameInput{last_->place, last_->cycle_score, 1, network_}, parent_, sound_);
+  if (last_ && last_->cycle_complete) {
+    EndGameInput input{last_->place, last_->cycle_score, 1, network_};
+    if (settings_) {
+      input.animated = settings_->GifAnimation;
+      input.click_effect = settings_->ClickEffectButtons;
+    }
+    RunEndGame(input, parent_, sound_);
+  }
 }
 
 }  // namespace quorvex

@@ -17,6 +17,7 @@
 #include "records/club_session.h"
 #include "records/history_line.h"
 #include "records/score_count.h"
+#include "settings/settings.h"
 
 namespace quorvex {
 
@@ -34,6 +35,8 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   void SetController(const GameController* controller) { controller_ = controller; }
   // The end of a session is heard through it: the session's result, the end-of-game window.
   void SetSound(SoundPlayer* sound) { sound_ = sound; }
+  // The settings the closing windows follow (animations, the touch effect).
+  void SetSettings(const Settings* settings) { settings_ = settings; }
   // The LAN club ("Quorva.net") instead of the local one.
   void SetNetwork(bool network) { network_ = network; }
   bool Network() const { return network_; }
@@ -88,6 +91,7 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   QPointer<QWidget> parent_;
   const GameController* controller_ = nullptr;
   SoundPlayer* sound_ = nullptr;
+  const Settings* settings_ = nullptr;
   bool network_ = false;
   ClubFile local_club_;
   ClubFile net_club_;

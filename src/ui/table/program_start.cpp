@@ -51,6 +51,7 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   keeper_.SetParent(&window_);
   keeper_.SetController(&controller_);
   keeper_.SetSound(&sound_);
+  keeper_.SetSettings(&settings_.Get());
   ApplySettings();
   window_.SetOptionsOpener([this] { OpenOptions(); });
   club_menu_.SetController(&controller_);

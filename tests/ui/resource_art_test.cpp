@@ -1,0 +1,81 @@
+// The pictures the window and its dialogs draw come from the program's resources: the button
+// pieces, the end-of-game animations with their still frames and the medal, the GIF banner.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMovie>
+#include <QPainter>
+
+#include "ui/art/button_pieces.h"
+#include "ui/art/resource_library.h"
+#include "ui/dialogs/end_game_dialog.h"
+#include "ui/media/gif_banner.h"
+
+namespace quorvex {
+namespace {
+
+QImage Own(const QString& name) {
+  QImage picture;
+  EXPECT_TRUE(LoadLibraryPicture(name, QString(), picture)) << name.toStdString();
+  return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
+TEST(ResourceArt, ButtonPiecesAreTheProgramsPictures) {
+  for (bool nata : {false, true})
+    for (int height : {29, 44, 59})
+      for (char piece : {'L', 'R', '2'}) {
+        const QString name = QString(nata ? QLatin1Char('Q') : QLatin1Char('R')) +
+                             QString::number(height) + QLatin1Char('_') + QLatin1Char(piece);
+        EXPECT_EQ(ButtonPieceArt(nata, height, piece), Own(name)) << name.toStdString();
+      }
+}
+
+TEST(ResourceArt, EndOfGameAnimationsRunOrStandOnTheirStillFrame) {
+  struct Case {
+    int place;
+    int still;  // 1-based
+  } const cases[] = {{1, 25}, {4, 24}, {0, 3}};
+  for (const Case& c : cases) {
+    EndGameInput animated{c.place, 100, 1, false};
+    TFormEndGame running(animated);
+    ASSERT_NE(running.Animation(), nullptr) << c.place;
+    EXPECT_GE(running.Animation()->frameCount(), c.still) << c.place;
+    EXPECT_EQ(running.Animation()->state(), QMovie::Running) << c.place;
+
+    EndGameInput still = animated;
+    still.animated = false;
+    TFormEndGame standing(still);
+    ASSERT_NE(standing.Animation(), nullptr);
+    EXPECT_NE(standing.Animation()->state(), QMovie::Running);
+    EXPECT_EQ(standing.Animation()->currentFrameNumber(), c.still - 1) << c.place;
+    EXPECT_EQ(TFormEndGame::StillFrame(standing.Result()), c.still);
+  }
+}
+
+TEST(ResourceArt, TheMedalIsTheProgramsPicture) {
+  TFormEndGame window(EndGameInput{2, 100, 1, false});
+  const QImage picture = window.findChild<QLabel*>(QStringLiteral("picture"))
+                             ->pixmap()
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32);
+  const QImage medal = Own(QStringLiteral("GMedal"));
+  // Where the medal is opaque, the window shows it (the place number lies in its middle).
+  const QPoint inside(2 + 20, 2);  // on the ribbon
+  ASSERT_EQ(qAlpha(medal.pixel(inside)), 255);
+  EXPECT_EQ(picture.pixel(QPoint(173, 370) + inside), medal.pixel(inside));
+}
+
+TEST(ResourceArt, TheGifBannerStandsOnItsPlate) {
+  QWidget window;
+  window.resize(400, 300);
+  GifBanner banner(&window);
+  const QImage shown = banner.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  const QImage plate = Own(QStringLiteral("AdvBar3"));
+  ASSERT_EQ(plate.size(), GifBanner::kSize);
+  // A point of the plate far from the text.
+  const QPoint edge(6, plate.height() / 2);
+  EXPECT_EQ(QColor(shown.pixel(edge)).rgb(), QColor(plate.pixel(edge)).rgb());
+}
+
+}  // namespace
+}  // namespace quorvex
