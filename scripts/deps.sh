@@ -7,6 +7,8 @@ QUORVEX_PACKAGES=(
   famfamfam-flag-png
   qt6-svg-dev kdegames-card-data-kf5 gnome-cards-data fonts-symbola
   qt6-multimedia-dev libfluidsynth-dev timgm6mb-soundfont libespeak-ng-dev
+  libcurl4-openssl-dev qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libqt6sql6-psql
+  postgresql postgresql-common
 )
 
 # Installs whichever of the packages are missing, as root or through sudo.

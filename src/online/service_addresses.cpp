@@ -20,15 +20,15 @@ struct AddressEntry {
 
 // Indexed by ServiceAddress. The paths are those of the services in server/.
 constexpr AddressEntry kAddresses[] = {
-    {38461, "/account"},     // Account
-    {17203, "/records"},     // TopTen
-    {52917, "/stats"},       // Stats
-    {44089, "/tournament"},  // Tournament
-    {29573, "/avatars/"},    // AvatarBase
-    {61337, "/config.txt"},  // ConfigFile
-    {11821, "/news.html"},   // News
-    {47011, "/payment/"},    // Payment
-    {23669, "/whoami"},      // PublicAddressEcho
+    {38461, "/account.php"},     // Account
+    {17203, "/records.php"},     // TopTen
+    {52917, "/stats.php"},       // Stats
+    {44089, "/tournament.php"},  // Tournament
+    {29573, "/avatars/"},        // AvatarBase
+    {61337, "/config.txt"},      // ConfigFile
+    {11821, "/news.html"},       // News
+    {47011, "/payment/"},        // Payment
+    {23669, "/ip.php"},          // PublicAddressEcho
 };
 
 const AddressEntry& Entry(ServiceAddress which) {
