@@ -26,6 +26,7 @@ struct HttpRequest {
   std::string user_agent = "ZefSpecAccess";
   std::string accept = "text/html, */*";
   ExchangeLimit limit = ExchangeLimit::Normal;
+  size_t max_body = 0;  // 0: the client's own cap; downloads of resource files allow more
 };
 
 struct HttpReply {

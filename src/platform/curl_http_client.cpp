@@ -52,7 +52,7 @@ HttpReply CurlHttpClient::Exchange(const HttpRequest& request) {
   if (busy_) busy_(true);
   curl_easy_reset(curl);
   Sink sink;
-  sink.max = limits_.max_body;
+  sink.max = request.max_body ? request.max_body : limits_.max_body;
   curl_easy_setopt(curl, CURLOPT_URL, request.url.c_str());
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limits_.connect_ms);

@@ -1,0 +1,168 @@
+#include "service_server.h"
+
+#include <QDateTime>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QHttpServerResponse>
+#include <QRegularExpression>
+
+#include "online/service_addresses.h"
+#include "online/string_cipher.h"
+
+namespace quorvex::server {
+namespace {
+
+const QByteArray kText = QByteArrayLiteral("text/plain; charset=windows-1251");
+
+}  // namespace
+
+bool SafeFileName(const QString& name) {
+  static const QRegularExpression pattern(
+      QStringLiteral("^[A-Za-z0-9_-]{1,64}(\\.[A-Za-z0-9]{1,8})?$"));
+  return pattern.match(name).hasMatch();
+}
+
+ServiceServer::ServiceServer(Storage& storage, ServerPlaces places)
+    : storage_(storage), services_(storage), places_(std::move(places)) {
+  Route();
+}
+
+quint16 ServiceServer::Listen(const QHostAddress& address, quint16 port) {
+  return http_.listen(address, port);
+}
+
+bool ServiceServer::OpenLog(QString* error) {
+  log_.setFileName(QDir(places_.data_dir).filePath(QStringLiteral("server.log")));
+  if (!log_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+    *error =
+        QStringLiteral("cannot write the log in %1: %2").arg(places_.data_dir, log_.errorString());
+    return false;
+  }
+  return true;
+}
+
+QByteArray ServiceServer::ConfigurationText() const {
+  QString base = places_.base_url;
+  while (base.endsWith(QLatin1Char('/'))) base.chop(1);
+  auto value = [&base](ServiceAddress which, const char* path) {
+    return QByteArray::fromStdString(
+        Encipher((base + QLatin1String(path)).toStdString(), AddressKey(which)));
+  };
+  return "WTGamesPatt=" + value(ServiceAddress::TopTen, "/records.php") +
+         "#\r\nStatPath=" + value(ServiceAddress::Stats, "/stats.php") +
+         "#\r\nAccPath=" + value(ServiceAddress::Account, "/account.php") + "#\r\n";
+}
+
+QByteArray ServiceServer::Template(const QString& name) const {
+  QFile file(QDir(places_.templates_dir).filePath(name));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QByteArray text = file.readAll();
+  QString base = places_.base_url;
+  while (base.endsWith(QLatin1Char('/'))) base.chop(1);
+  text.replace("{{BASE}}", base.toUtf8());
+  return text;
+}
+
+QHttpServerResponse ServiceServer::Logged(const QHttpServerRequest& request,
+                                          QHttpServerResponse response, int status, qint64 bytes) {
+  if (log_.isOpen()) {
+    const QString line =
+        QStringLiteral("%1 %2 %3 %4 %5 %6\n")
+            .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs),
+                 request.remoteAddress().toString(),
+                 request.method() == QHttpServerRequest::Method::Post ? QStringLiteral("POST")
+                                                                      : QStringLiteral("GET"),
+                 request.url().path())
+            .arg(status)
+            .arg(bytes);
+    log_.write(line.toUtf8());
+    log_.flush();
+  }
+  return response;
+}
+
+QHttpServerResponse ServiceServer::Post(const QHttpServerRequest& request,
+                                        QByteArray (Services::*service)(const Form&)) {
+  if (request.method() != QHttpServerRequest::Method::Post)
+    return Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::MethodNotAllowed),
+                  405, 0);
+  if (request.body().size() > kMaxBody)
+    return Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::PayloadTooLarge),
+                  413, 0);
+  const std::optional<Form> form = ParseForm(request.body());
+  const QByteArray reply = form ? (services_.*service)(*form) : kRefusal;
+  return Logged(request, QHttpServerResponse(kText, reply), 200, reply.size());
+}
+
+QHttpServerResponse ServiceServer::File(const QHttpServerRequest& request, const QString& dir,
+                                        const QString& name, const QByteArray& type) {
+  QFile file(QDir(dir).filePath(name));
+  if (!SafeFileName(name) || dir.isEmpty() || !file.open(QIODevice::ReadOnly))
+    return Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::NotFound), 404, 0);
+  const QByteArray data = file.readAll();
+  return Logged(request, QHttpServerResponse(type, data), 200, data.size());
+}
+
+void ServiceServer::Route() {
+  http_.setMissingHandler(
+      [this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
+        Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::NotFound), 404, 0);
+        responder.write(QHttpServerResponder::StatusCode::NotFound);
+      });
+  http_.route(QStringLiteral("/records.php"), [this](const QHttpServerRequest& request) {
+    return Post(request, &Services::Records);
+  });
+  http_.route(QStringLiteral("/stats.php"), [this](const QHttpServerRequest& request) {
+    return Post(request, &Services::Stats);
+  });
+  // The account and tournament services answer with a refusal until they are built.
+  for (const char* reserved : {"/account.php", "/tournament.php"}) {
+    http_.route(QString::fromLatin1(reserved), [this](const QHttpServerRequest& request) {
+      return Logged(request, QHttpServerResponse(kText, kRefusal), 200, kRefusal.size());
+    });
+  }
+  http_.route(QStringLiteral("/config.txt"), [this](const QHttpServerRequest& request) {
+    const QByteArray text = ConfigurationText();
+    return Logged(request, QHttpServerResponse(QByteArrayLiteral("text/plain"), text), 200,
+                  text.size());
+  });
+  http_.route(QStringLiteral("/ip.php"), [this](const QHttpServerRequest& request) {
+    QHostAddress address = request.remoteAddress();
+    bool mapped = false;
+    const QHostAddress v4(address.toIPv4Address(&mapped));
+    if (mapped) address = v4;
+    const QByteArray text = address.toString().toUtf8();
+    return Logged(request, QHttpServerResponse(QByteArrayLiteral("text/plain"), text), 200,
+                  text.size());
+  });
+  for (const char* page : {"news.html", "adverts.txt"}) {
+    const QString name = QString::fromLatin1(page);
+    http_.route(QLatin1Char('/') + name, [this, name](const QHttpServerRequest& request) {
+      const QByteArray text = Template(name);
+      if (text.isEmpty())
+        return Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::NotFound), 404,
+                      0);
+      const QByteArray type = name.endsWith(QLatin1String(".html"))
+                                  ? QByteArrayLiteral("text/html; charset=utf-8")
+                                  : QByteArrayLiteral("text/plain; charset=utf-8");
+      return Logged(request, QHttpServerResponse(type, text), 200, text.size());
+    });
+  }
+  http_.route(QStringLiteral("/adverts/<arg>"), [this](const QString& name,
+                                                       const QHttpServerRequest& request) {
+    return File(request, QDir(places_.templates_dir).filePath(QStringLiteral("adverts")), name,
+                QByteArrayLiteral("image/svg+xml"));
+  });
+  http_.route(QStringLiteral("/avatars/<arg>"),
+              [this](const QString& name, const QHttpServerRequest& request) {
+                return File(request, QDir(places_.data_dir).filePath(QStringLiteral("avatars")),
+                            name, QByteArrayLiteral("image/jpeg"));
+              });
+  http_.route(QStringLiteral("/downloads/progr/cards/<arg>"),
+              [this](const QString& name, const QHttpServerRequest& request) {
+                return File(request, places_.downloads_dir, name,
+                            QByteArrayLiteral("application/octet-stream"));
+              });
+}
+
+}  // namespace quorvex::server

@@ -1,0 +1,53 @@
+// The HTTP side of the server: the service paths, the configuration file, the address echo, the
+// news page, the adverts, the avatars and the download area, with one log line per request.
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QHttpServer>
+#include <QString>
+
+#include "services.h"
+#include "storage.h"
+
+namespace quorvex::server {
+
+struct ServerPlaces {
+  QString data_dir;       // the database, the log and the avatars
+  QString templates_dir;  // the configuration, news and advert templates
+  QString downloads_dir;  // the resource files the download area serves
+  QString base_url;       // the address the players reach this server at
+};
+
+class ServiceServer {
+ public:
+  ServiceServer(Storage& storage, ServerPlaces places);
+
+  // Listens on the address and port; 0 when the port cannot be had.
+  quint16 Listen(const QHostAddress& address, quint16 port);
+  bool OpenLog(QString* error);
+
+  // The text of the configuration file for this server's base address.
+  QByteArray ConfigurationText() const;
+
+ private:
+  void Route();
+  QHttpServerResponse Logged(const QHttpServerRequest& request, QHttpServerResponse response,
+                             int status, qint64 bytes);
+  QHttpServerResponse Post(const QHttpServerRequest& request,
+                           QByteArray (Services::*service)(const Form&));
+  QHttpServerResponse File(const QHttpServerRequest& request, const QString& dir,
+                           const QString& name, const QByteArray& type);
+  QByteArray Template(const QString& name) const;
+
+  Storage& storage_;
+  Services services_;
+  ServerPlaces places_;
+  QHttpServer http_;
+  QFile log_;
+};
+
+// A file name a request may ask for: letters, digits, "_", "-" and one dot, nothing else.
+bool SafeFileName(const QString& name);
+
+}  // namespace quorvex::server

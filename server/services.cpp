@@ -1,0 +1,150 @@
+#include "services.h"
+
+#include <QList>
+#include <QSet>
+
+namespace quorvex::server {
+namespace {
+
+QSet<QByteArray> Names(const Form& form) {
+  QSet<QByteArray> names;
+  for (auto it = form.begin(); it != form.end(); ++it) names.insert(it.key());
+  return names;
+}
+
+QSet<QByteArray> Set(std::initializer_list<const char*> names) {
+  QSet<QByteArray> set;
+  for (const char* name : names) set.insert(QByteArray(name));
+  return set;
+}
+
+QByteArray EntriesReply(const std::vector<Entry>& entries) {
+  if (entries.empty()) return QByteArrayLiteral("#");
+  QByteArray reply;
+  for (const Entry& e : entries) {
+    reply += '$';
+    const QList<QByteArray> fields{QByteArray::number(e.place),
+                                   QByteArray::number(e.rid),
+                                   QByteArray::number(e.score),
+                                   e.nick,
+                                   e.country,
+                                   e.city,
+                                   e.r07,
+                                   e.r08,
+                                   e.r09,
+                                   e.r10};
+    reply += fields.join(' ');
+    reply += '*';
+  }
+  return reply;
+}
+
+QByteArray NumberReply(qint64 n) {
+  return '$' + QByteArray::number(n) + '$';
+}
+
+const QByteArray kAccepted = QByteArrayLiteral("$ ok#");
+
+}  // namespace
+
+bool KnownList(qint64 gid) {
+  return gid == 47 || gid == 147 || gid == 347 || gid == 100;
+}
+
+QByteArray Services::TopTen(qint64 gid) {
+  const auto cached = top_ten_.constFind(gid);
+  if (cached != top_ten_.constEnd()) return *cached;
+  const auto best = storage_.Best(gid, 10);
+  if (!best) return kRefusal;
+  const QByteArray reply = EntriesReply(*best);
+  top_ten_.insert(gid, reply);
+  return reply;
+}
+
+QByteArray Services::WriteEntry(const Form& form, qint64 gid) {
+  Entry e;
+  e.gid = gid;
+  const auto score = IntegerField(form, "score");
+  if (!score) return kRefusal;
+  e.score = *score;
+  e.nick = form.value("nick");
+  e.city = form.value("city");
+  e.country = form.value("country");
+  e.r07 = form.value("R7");
+  e.r08 = form.value("R8");
+  e.r09 = form.value("R9");
+  e.r10 = form.value("R10");
+  // The body's last value ends with the record's "*".
+  if (e.r10.endsWith('*')) e.r10.chop(1);
+  if (!CleanText(e.nick, 20) || !CleanText(e.city, 40) || !CleanText(e.country, 40) ||
+      (e.r07 != "M" && e.r07 != "W") || !CleanText(e.r08, 10) || !CleanText(e.r09, 100) ||
+      !CleanText(e.r10, 120))
+    return kRefusal;
+  const auto place = storage_.WriteEntry(e);
+  if (!place) return kRefusal;
+  top_ten_.remove(gid);
+  return NumberReply(*place);
+}
+
+QByteArray Services::Records(const Form& form) {
+  const QSet<QByteArray> names = Names(form);
+  if (names == Set({"rgid"})) {
+    const auto gid = IntegerField(form, "rgid");
+    if (!gid || !KnownList(*gid)) return kRefusal;
+    const auto count = storage_.Count(*gid);
+    return count ? NumberReply(*count) : kRefusal;
+  }
+  const auto gid = IntegerField(form, "gid");
+  if (!gid || !KnownList(*gid)) return kRefusal;
+  if (names == Set({"gid"})) return TopTen(*gid);
+  if (names == Set({"gid", "nick", "city"})) {
+    const QByteArray nick = form.value("nick"), city = form.value("city");
+    if (!CleanText(nick, 20) || !CleanText(city, 40)) return kRefusal;
+    const auto own = storage_.Best(*gid, 10, &nick, &city);
+    return own ? EntriesReply(*own) : kRefusal;
+  }
+  if (names == Set({"gid", "nick", "city", "country", "score", "R7", "R8", "R9", "R10"}))
+    return WriteEntry(form, *gid);
+  return kRefusal;
+}
+
+QByteArray Services::Stats(const Form& form) {
+  const QSet<QByteArray> names = Names(form);
+  const auto gid = IntegerField(form, "gid");
+  if (!gid || *gid < 1 || *gid > 999) return kRefusal;
+  if (names == Set({"gid"})) {
+    const auto stats = storage_.Stats(*gid);
+    if (!stats) return kRefusal;
+    QList<QByteArray> fields{
+        QByteArray::number(stats->starts), QByteArray::number(stats->installs),
+        QByteArray::number(stats->likes),
+        stats->last_like.isEmpty() ? QByteArrayLiteral("#") : stats->last_like};
+    for (qint64 sum : stats->sums) fields << QByteArray::number(sum);
+    fields << QByteArrayLiteral("0") << QByteArrayLiteral("#");
+    return '$' + fields.join(' ') + '*';
+  }
+  if (names == Set({"gid", "stat1", "stat2"})) {
+    const auto one = IntegerField(form, "stat1"), first = IntegerField(form, "stat2");
+    if (one != 1 || !first || (*first != 0 && *first != 1)) return kRefusal;
+    return storage_.AddStart(*gid, *first == 1) ? kAccepted : kRefusal;
+  }
+  if (names == Set({"gid", "stat3", "stat4"})) {
+    const QByteArray nick = form.value("stat4");
+    if (IntegerField(form, "stat3") != 1 || !CleanText(nick, 20)) return kRefusal;
+    return storage_.AddLike(*gid, nick) ? kAccepted : kRefusal;
+  }
+  QSet<QByteArray> session = Set({"gid"});
+  for (int i = 1; i <= 12; ++i) session.insert("R" + QByteArray::number(i));
+  if (names == session) {
+    std::array<qint64, 12> counters{};
+    for (int i = 0; i < 12; ++i) {
+      const auto value = IntegerField(form, ("R" + QByteArray::number(i + 1)).constData());
+      if (!value || *value < 0 || *value > 1000000) return kRefusal;
+      counters[size_t(i)] = *value;
+    }
+    return storage_.AddSession(*gid, counters) ? kAccepted : kRefusal;
+  }
+  return kRefusal;
+}
+
+}  // namespace quorvex::server

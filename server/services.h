@@ -1,0 +1,36 @@
+// The records service (world lists and chat) and the statistics service: a form in, a reply in
+// the layouts the game's readers cut. Anything a service does not expect is refused with "no",
+// a reply without data, and changes nothing.
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+
+#include "form.h"
+#include "storage.h"
+
+namespace quorvex::server {
+
+inline const QByteArray kRefusal = QByteArrayLiteral("no#");
+
+class Services {
+ public:
+  explicit Services(Storage& storage) : storage_(storage) {}
+
+  QByteArray Records(const Form& form);
+  QByteArray Stats(const Form& form);
+
+ private:
+  QByteArray TopTen(qint64 gid);
+  QByteArray WriteEntry(const Form& form, qint64 gid);
+
+  Storage& storage_;
+  // The top ten of each list as last answered; a write to the list forgets it.
+  QHash<qint64, QByteArray> top_ten_;
+};
+
+// The lists the records service keeps: this game's (47), its mobile edition's (147), the
+// account list (347) and the chat (100).
+bool KnownList(qint64 gid);
+
+}  // namespace quorvex::server

@@ -1,0 +1,280 @@
+// The server as a real process on a free loopback port with a fresh data folder, asked through
+// the game's own HTTP client and reply readers. With QUORVEX_TEST_DATABASE=postgres (inside
+// pg_virtualenv) the same tests run on PostgreSQL.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QUuid>
+#include <memory>
+#include <string>
+
+#include "online/configuration.h"
+#include "online/reply_readers.h"
+#include "online/service_request.h"
+#include "online/world_stats.h"
+#include "platform/curl_http_client.h"
+
+namespace quorvex {
+namespace {
+
+const QString kServer = QStringLiteral(QUORVEX_BIN_DIR "/quorvex-server");
+
+bool OnPostgres() {
+  return qgetenv("QUORVEX_TEST_DATABASE") == "postgres";
+}
+
+QString PostgresUrl() {
+  const QByteArray port = qgetenv("PGPORT");
+  return QStringLiteral("postgresql://%1:%2@%3:%4/%5")
+      .arg(QString::fromLocal8Bit(qgetenv("PGUSER")), QString::fromLocal8Bit(qgetenv("PGPASSWORD")),
+           QString::fromLocal8Bit(qgetenv("PGHOST")),
+           port.isEmpty() ? QStringLiteral("5432") : QString::fromLocal8Bit(port),
+           QString::fromLocal8Bit(qgetenv("PGDATABASE")));
+}
+
+// A fresh PostgreSQL database for each test: the server makes its tables again.
+void EmptyPostgres() {
+  const QString name = QUuid::createUuid().toString();
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    const QUrl url(PostgresUrl());
+    db.setHostName(url.host());
+    db.setPort(url.port());
+    db.setUserName(url.userName());
+    db.setPassword(url.password());
+    db.setDatabaseName(url.path().mid(1));
+    ASSERT_TRUE(db.open());
+    QSqlQuery(db).exec(QStringLiteral("DROP TABLE IF EXISTS records, stats, schema_version"));
+  }
+  QSqlDatabase::removeDatabase(name);
+}
+
+quint16 FreePort() {
+  QTcpServer probe;
+  probe.listen(QHostAddress::LocalHost, 0);
+  return probe.serverPort();
+}
+
+class Server {
+ public:
+  explicit Server(QStringList extra = {}) : port_(FreePort()) {
+    QStringList args{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port_),
+                     QStringLiteral("--data"),   data_.path(),
+                     QStringLiteral("--base"),   QStringLiteral("http://127.0.0.1:%1").arg(port_)};
+    if (OnPostgres()) args << QStringLiteral("--database") << PostgresUrl();
+    args << extra;
+    process_.start(kServer, args);
+    process_.waitForReadyRead(10000);
+    started_ = process_.readAllStandardOutput().contains("listening");
+  }
+  ~Server() {
+    if (process_.state() != QProcess::NotRunning) {
+      process_.terminate();
+      process_.waitForFinished(5000);
+    }
+  }
+  bool Started() const { return started_; }
+  std::string Url(const char* path) const {
+    return "http://127.0.0.1:" + std::to_string(port_) + path;
+  }
+  QProcess& Process() { return process_; }
+  QString DataDir() const { return data_.path(); }
+
+ private:
+  QTemporaryDir data_;
+  quint16 port_;
+  QProcess process_;
+  bool started_ = false;
+};
+
+class ServerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (OnPostgres()) EmptyPostgres();
+    server_ = std::make_unique<Server>();
+    ASSERT_TRUE(server_->Started()) << server_->Process().readAllStandardError().toStdString();
+  }
+  std::string Records(const std::string& body) {
+    return PostBody(client_, server_->Url("/records.php"), body).body;
+  }
+  std::string Write(const char* nick, const char* city, int score, int list = 47) {
+    return Records("gid=" + std::to_string(list) + "&nick=" + nick + "&city=" + city +
+                   "&country=1-003&score=" + std::to_string(score) + "&R7=W&R8=5.7f&R9=#&R10=#*");
+  }
+  std::vector<ReplyFields> TopTen(int list) {
+    const HttpReply reply = PostFields(client_, server_->Url("/records.php"),
+                                       {"gid=" + std::to_string(list)}, ExchangeLimit::ShortRead);
+    EXPECT_TRUE(reply.ok);
+    return ReadReplyEntries(reply.body, 10);
+  }
+  std::optional<long long> Count(int list) {
+    return ReadReplyNumber(
+        PostFields(client_, server_->Url("/records.php"), {"rgid=" + std::to_string(list)}).body);
+  }
+
+  std::unique_ptr<Server> server_;
+  CurlHttpClient client_;
+};
+
+TEST_F(ServerTest, ListsRankBestFirstAndReadBackThroughTheGamesReaders) {
+  EXPECT_EQ(ReadReplyNumber(Write("Anna", "Riga", 1250)), 1);
+  EXPECT_EQ(ReadReplyNumber(Write("Bob", "Oslo", 1500)), 1);
+  // An equal score ranks after the older entry.
+  EXPECT_EQ(ReadReplyNumber(Write("Cyd", "Rome", 1250)), 3);
+  // Windows-1251 bytes come back as they went.
+  EXPECT_EQ(ReadReplyNumber(Write("\xC0\xED\xED\xE0", "\xD0\xE8\xE3\xE0", -40)), 4);
+  const std::vector<ReplyFields> best = TopTen(47);
+  ASSERT_EQ(best.size(), 4u);
+  EXPECT_EQ(best[0], (ReplyFields{"", "1", best[0][2], "1500", "Bob", "1-003", "Oslo", "W", "5.7f",
+                                  "#", "#"}));
+  EXPECT_EQ(best[1][4], "Anna");
+  EXPECT_EQ(best[2][4], "Cyd");
+  EXPECT_EQ(best[3][4], "\xC0\xED\xED\xE0");
+  EXPECT_EQ(Count(47), 4);
+  EXPECT_EQ(Count(147), 0);
+  EXPECT_TRUE(TopTen(347).empty());
+  // Own entries: that nick and city, with their places in the whole list.
+  Write("Anna", "Riga", 1600);
+  const std::vector<ReplyFields> own = ReadReplyEntries(Records("gid=47&nick=Anna&city=Riga"), 10);
+  ASSERT_EQ(own.size(), 2u);
+  EXPECT_EQ(own[0][1], "1");
+  EXPECT_EQ(own[0][3], "1600");
+  EXPECT_EQ(own[1][1], "3");
+  // The chat is list 100: the newest message first.
+  Write("Anna", "Riga", 1, 100);
+  Write("Bob", "Oslo", 2, 100);
+  EXPECT_EQ(TopTen(100)[0][4], "Bob");
+}
+
+TEST_F(ServerTest, BadRequestsAreRefusedAndChangeNothing) {
+  Write("Anna", "Riga", 100);
+  const std::string refused[] = {
+      "gid=999",           // unknown list
+      "gid=47&nick=Anna",  // an operation it does not know
+      "gid=47&nick=Anna&city=Riga&country=1-003&score=12x&R7=W&R8=5.7f&R9=#&R10=#*",
+      "gid=47&nick=An na&city=Riga&country=1-003&score=1&R7=W&R8=5.7f&R9=#&R10=#*",
+      "gid=47&nick=AAAAAAAAAAAAAAAAAAAAAAAAA&city=Riga&country=1-003&score=1&R7=W&R8=5.7f&R9=#&R10="
+      "#*",
+      "gid=47&nick=Anna&city=Riga&country=1-003&score=1&R7=X&R8=5.7f&R9=#&R10=#*",
+      "gid=47&nick=Anna&city=Ri$ga&country=1-003&score=1&R7=W&R8=5.7f&R9=#&R10=#*",
+      "gid=47&gid=47",
+      "rgid=abc",
+      "garbage",
+  };
+  for (const std::string& body : refused) {
+    const std::string reply = Records(body);
+    EXPECT_TRUE(IsRefusal(reply)) << body << " -> " << reply;
+    EXPECT_TRUE(ReadReplyFields(reply).empty()) << body;
+  }
+  // A body over 16 KB is not taken at all.
+  const HttpReply big =
+      PostBody(client_, server_->Url("/records.php"), "gid=47&nick=" + std::string(17 * 1024, 'a'));
+  EXPECT_FALSE(big.ok);
+  EXPECT_EQ(big.status, 413);
+  EXPECT_EQ(Count(47), 1);
+  EXPECT_EQ(TopTen(47).size(), 1u);
+}
+
+TEST_F(ServerTest, StatisticsAreSummedPerGame) {
+  WorldStats stats(client_, server_->Url("/stats.php"));
+  bool reported = false;
+  stats.ReportStart(reported);
+  EXPECT_TRUE(reported);
+  stats.ReportStart(reported);
+  EXPECT_TRUE(stats.ReportSession(CountSession(TableRole::SinglePlayer, 20, 350)));
+  EXPECT_TRUE(stats.ReportSession(CountSession(TableRole::SinglePlayer, 3, -90)));
+  EXPECT_TRUE(stats.ReportSession(CountSession(TableRole::LanServer, 4, 0)));
+  EXPECT_TRUE(stats.SendLike("Anna"));
+  EXPECT_TRUE(IsRefusal(PostBody(client_, server_->Url("/stats.php"), "gid=47&R1=-5").body));
+  const std::optional<TZefStat> totals = stats.ReadTotals();
+  ASSERT_TRUE(totals.has_value());
+  EXPECT_EQ(totals->Stat1, 2);
+  EXPECT_EQ(totals->Stat2, 1);
+  EXPECT_EQ(totals->Stat3, 1);
+  EXPECT_EQ(totals->Stat4, "Anna");
+  EXPECT_EQ(totals->StatX[0], 23);
+  EXPECT_EQ(totals->StatX[1], 1);
+  EXPECT_EQ(totals->StatX[2], 350);
+  EXPECT_EQ(totals->StatX[3], 90);
+  EXPECT_EQ(totals->StatX[4], 4);
+}
+
+TEST_F(ServerTest, ConfigurationEchoPagesAndFiles) {
+  Settings settings;
+  OnlineSwitches switches;
+  const HttpReply config = GetAddress(client_, server_->Url("/config.txt"));
+  ASSERT_TRUE(config.ok);
+  ApplyConfiguration(config.body, settings, switches);
+  EXPECT_EQ(settings.TopTenAddress.plain, server_->Url("/records.php"));
+  EXPECT_EQ(settings.StatsAddress.plain, server_->Url("/stats.php"));
+  EXPECT_EQ(switches.account.plain, server_->Url("/account.php"));
+  EXPECT_EQ(GetAddress(client_, server_->Url("/ip.php")).body, "127.0.0.1");
+  EXPECT_NE(GetAddress(client_, server_->Url("/news.html")).body.find("ZefNews00001"),
+            std::string::npos);
+  const std::string adverts = GetAddress(client_, server_->Url("/adverts.txt")).body;
+  EXPECT_NE(adverts.find("SecAdv0000=005"), std::string::npos);
+  EXPECT_NE(adverts.find(server_->Url("/adverts/")), std::string::npos);
+  EXPECT_TRUE(GetAddress(client_, server_->Url("/downloads/progr/cards/ZefCGraph1.dll")).ok);
+  for (const char* outside :
+       {"/downloads/progr/cards/..%2Fquorvex", "/downloads/progr/cards/.bashrc",
+        "/avatars/..%2F..%2Fetc%2Fpasswd", "/avatars/Nobody.jpg"})
+    EXPECT_FALSE(GetAddress(client_, server_->Url(outside)).ok) << outside;
+  // The log has a line for each request.
+  QFile log(QDir(server_->DataDir()).filePath(QStringLiteral("server.log")));
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  EXPECT_EQ(log.readAll().count('\n'), 9);
+}
+
+TEST_F(ServerTest, StopsCleanlyOnTerminate) {
+  Write("Anna", "Riga", 10);
+  server_->Process().terminate();
+  ASSERT_TRUE(server_->Process().waitForFinished(5000));
+  EXPECT_EQ(server_->Process().exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(server_->Process().exitCode(), 0);
+  EXPECT_TRUE(server_->Process().readAllStandardOutput().contains("stopped"));
+}
+
+// The command line's errors, one line each.
+TEST(ServerCommandLine, ClearErrors) {
+  if (OnPostgres()) GTEST_SKIP() << "the command line is the same on both databases";
+  auto run = [](const QStringList& args) {
+    QProcess process;
+    process.start(kServer, args);
+    EXPECT_TRUE(process.waitForFinished(15000));
+    return std::pair{process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+  };
+  QTemporaryDir dir;
+  QTcpServer busy;
+  ASSERT_TRUE(busy.listen(QHostAddress::LocalHost, 0));
+  const auto [busy_code, busy_text] =
+      run({QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(busy.serverPort()),
+           QStringLiteral("--data"), dir.path()});
+  EXPECT_EQ(busy_code, 1);
+  EXPECT_TRUE(busy_text.contains(QStringLiteral("cannot listen"))) << busy_text.toStdString();
+  EXPECT_EQ(busy_text.count(QLatin1Char('\n')), 1);
+
+  QFile file(dir.filePath(QStringLiteral("a-file")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  const auto [folder_code, folder_text] =
+      run({QStringLiteral("--data"), dir.filePath(QStringLiteral("a-file/below"))});
+  EXPECT_EQ(folder_code, 1);
+  EXPECT_TRUE(folder_text.contains(QStringLiteral("data folder"))) << folder_text.toStdString();
+
+  const auto [db_code, db_text] =
+      run({QStringLiteral("--data"), dir.path(), QStringLiteral("--database"),
+           QStringLiteral("postgresql://nobody@127.0.0.1:1/nothing")});
+  EXPECT_EQ(db_code, 1);
+  EXPECT_TRUE(db_text.contains(QStringLiteral("cannot reach the database")))
+      << db_text.toStdString();
+  EXPECT_EQ(db_text.count(QLatin1Char('\n')), 1);
+}
+
+}  // namespace
+}  // namespace quorvex
