@@ -34,6 +34,8 @@ struct ClubFile {
   TopTenEntry TopTen(int place) const;
   // Line 17 starting with "1" starts the program in Russian.
   bool RussianMark() const { return !line17.empty() && line17[0] == '1'; }
+  // "idd" after the language mark: an installation that reports nothing to the statistics.
+  bool QuietInstallation() const { return line17.size() >= 4 && line17.compare(1, 3, "idd") == 0; }
 
   bool operator==(const ClubFile&) const = default;
 };

@@ -21,10 +21,10 @@ struct Settings {
   int ClubTableMode = 1;  // 1 score, 2 rating
   bool NetworkGame = false;
   bool OwnCursor = true;
-  int Speed = 4;       // 1 slowest .. 6 fastest
-  int WindowSize = 1;  // 1..5
-  bool InstallReported = true;
-  bool StatsVoteSent = true;
+  int Speed = 4;                 // 1 slowest .. 6 fastest
+  int WindowSize = 1;            // 1..5
+  bool InstallReported = false;  // a new installation has reported nothing yet
+  bool StatsVoteSent = false;    // nor sent its like
   bool RadioListServerFirst = true;
   int CaptionColour = 1;  // 1..7
   bool NewButtons = false;

@@ -13,7 +13,7 @@ TEST(SettingsFileText, DefaultsInTheStoredLayout) {
   const std::vector<std::string> lines = SplitLines(text);
   ASSERT_EQ(lines.size(), 35u);
   const std::vector<std::string> expected = {"<# General>",
-                                             "011110141RL010020011",
+                                             "011110141##010020011",
                                              "<# Cards>",
                                              "0",
                                              "<# Decks>",
@@ -52,7 +52,7 @@ TEST(SettingsFileText, DefaultsInTheStoredLayout) {
 
 TEST(SettingsFileText, EveryFlagAndPackedValueHasItsPlace) {
   const std::vector<std::string> lines = SplitLines(SettingsFileText(NonDefaultSettings()));
-  EXPECT_EQ(lines[1], "730021064##171131100");
+  EXPECT_EQ(lines[1], "730021064RL171131100");
   EXPECT_EQ(lines[5], "121");
   EXPECT_EQ(lines[7], "0#####");
   EXPECT_EQ(lines[21], "106");

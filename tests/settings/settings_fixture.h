@@ -22,8 +22,8 @@ inline Settings NonDefaultSettings() {
   s.OwnCursor = false;
   s.Speed = 6;
   s.WindowSize = 4;
-  s.InstallReported = false;
-  s.StatsVoteSent = false;
+  s.InstallReported = true;
+  s.StatsVoteSent = true;
   s.RadioListServerFirst = false;
   s.CaptionColour = 7;
   s.NewButtons = true;

@@ -18,6 +18,7 @@
 #include "records/club_file.h"
 #include "records/history_file.h"
 #include "sound_recorders.h"
+#include "support/offline_http.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/player_dialog.h"
 #include "ui/dialogs/wait_window.h"
@@ -43,7 +44,8 @@ struct Machine {
     fs::create_directories(dir);
     EXPECT_TRUE(WriteClubFile(ClubFilePath(dir, false), FreshClubFile()).ok);
     EXPECT_TRUE(WriteClubFile(ClubFilePath(dir, true), FreshClubFile()).ok);
-    program = std::make_unique<ProgramStart>(ProgramPlaces{dir, temp.path(), &clock}, clips, song);
+    program =
+        std::make_unique<ProgramStart>(ProgramPlaces{dir, temp.path(), &clock, &http}, clips, song);
     Settings& settings = program->GetSettings();
     settings.NetworkGame = true;
     settings.FlyingCards = false;
@@ -68,6 +70,7 @@ struct Machine {
   fs::path dir;
   QTemporaryDir temp;
   SteppedClock clock;
+  OfflineHttp http;
   RecordingClips clips;
   RecordingSong song;
   std::unique_ptr<ProgramStart> program;

@@ -19,6 +19,7 @@
 #include "settings/settings_file.h"
 #include "sound/song_file.h"
 #include "sound_recorders.h"
+#include "support/offline_http.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/table/program_start.h"
 
@@ -57,7 +58,7 @@ class ProgramStartTest : public ::testing::Test {
     fs::remove_all(dir);
   }
 
-  ProgramPlaces Places() const { return {dir, temp.path()}; }
+  ProgramPlaces Places() { return {dir, temp.path(), nullptr, &http}; }
   fs::path SettingsFile() const { return SettingsFilePath(dir); }
 
   void WriteClubs(const ClubFile& local = FreshClubFile()) {
@@ -69,6 +70,7 @@ class ProgramStartTest : public ::testing::Test {
   QTemporaryDir temp;
   RecordingClips clips;
   RecordingSong song;
+  OfflineHttp http;
   std::vector<std::string> messages;
 };
 
@@ -131,7 +133,13 @@ TEST_F(ProgramStartTest, ANormalStartAndExitWritesTheSettings) {
     EXPECT_EQ(program.Window().CurrentScreen(), Screen::Title);
     EXPECT_EQ(program.Menu().parentWidget(), &program.Window());
     EXPECT_EQ(CurrentLanguage(), 1);
-    EXPECT_FALSE(fs::exists(SettingsFile()));  // written when the program ends
+    // The start report was tried and the settings written after it; the service was not there,
+    // so the installation is reported again at the next start.
+    ASSERT_TRUE(fs::exists(SettingsFile()));
+    EXPECT_FALSE(ReadSettingsFile(SettingsFile()).settings.InstallReported);
+    ASSERT_EQ(http.requests.size(), 2u);  // the configuration file, the start report
+    EXPECT_FALSE(http.requests[0].post);
+    EXPECT_EQ(http.requests[1].body, "gid=47&stat1=1&stat2=1");
     // Hints wake after a quarter of a second; the music's state at start is remembered.
     EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 250);
     EXPECT_TRUE(program.MusicOnAtStart());
@@ -166,14 +174,26 @@ TEST_F(ProgramStartTest, TheSettingsReachTheControllerAndTheSongFileOutlivesTheR
   EXPECT_TRUE(fs::exists(song_file));
 }
 
-TEST_F(ProgramStartTest, SettingsThatCannotBeWrittenAreToldAtExit) {
+TEST_F(ProgramStartTest, SettingsThatCannotBeWrittenAreToldAtEachWrite) {
   WriteClubs();
   fs::create_directories(SettingsFile());  // a folder where the file should go
   ProgramStart program(Places(), clips, song);
   ASSERT_TRUE(program.Start());
-  EXPECT_FALSE(program.Finish());
-  ASSERT_EQ(messages.size(), 1u);
+  ASSERT_EQ(messages.size(), 1u);  // after the start report
   EXPECT_FALSE(messages[0].empty());
+  EXPECT_FALSE(program.Finish());
+  EXPECT_EQ(messages.size(), 2u);
+}
+
+TEST_F(ProgramStartTest, AQuietInstallationReportsNothing) {
+  ClubFile quiet = FreshClubFile();
+  quiet.line17.replace(1, 3, "idd");
+  WriteClubs(quiet);
+  ProgramStart program(Places(), clips, song);
+  ASSERT_TRUE(program.Start());
+  ASSERT_EQ(http.requests.size(), 1u);  // the configuration file only
+  EXPECT_FALSE(fs::exists(SettingsFile()));
+  EXPECT_TRUE(program.Finish());
 }
 
 }  // namespace

@@ -188,6 +188,10 @@ void ClubKeeper::CloseConnection() {
   Disconnect();
 }
 
+void ClubKeeper::ReportSession(const SessionEndInput& input) {
+  if (session_report_) session_report_(input);
+}
+
 void ClubKeeper::Disconnect() {
   if (disconnect_) disconnect_();
 }

@@ -57,6 +57,12 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   void SetStampSource(std::function<HistoryStamp()> source) { stamp_ = std::move(source); }
   // Called once the club file changed, so that the club list shows it.
   void SetClubChanged(std::function<void()> changed) { club_changed_ = std::move(changed); }
+  // Reports the finished session to the world statistics.
+  void SetSessionReport(std::function<void(const SessionEndInput&)> report) {
+    session_report_ = std::move(report);
+  }
+  // Whether the local club file asks for no reports.
+  bool QuietInstallation() const { return local_club_.QuietInstallation(); }
   // Switches the LAN connection off.
   void SetDisconnect(std::function<void()> disconnect) { disconnect_ = std::move(disconnect); }
   // Shows or hides the wait banner over the hidden table at the end of a session.
@@ -86,6 +92,7 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   void UpdateClubFile(int32_t balance, double rating) override;
   void CloseConnection() override;
   void ShowEndOfGame() override;
+  void ReportSession(const SessionEndInput& input) override;
 
   std::filesystem::path dir_;
   QPointer<QWidget> parent_;
@@ -99,6 +106,7 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   std::function<void()> club_changed_;
   std::function<void(bool)> wait_banner_;
   std::function<void()> disconnect_;
+  std::function<void(const SessionEndInput&)> session_report_;
 
   // The member of the session.
   bool in_session_ = false;

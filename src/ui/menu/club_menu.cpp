@@ -154,6 +154,7 @@ void ClubMenu::ChooseMember(int mode) {
                     mode, member, last_name,
                     LanEntry{LanRole::Server, settings_.LanAddress, settings_.LanPort}, window())
               : std::make_unique<TFormPlayer>(mode, member, last_name, window());
+  if (public_address_) dialog->SetPublicAddressSource(public_address_);
   if (network) {
     TFormPlayer* asking = dialog.get();
     dialog->SetConnect(

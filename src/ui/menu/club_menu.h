@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
+
 #include <array>
 #include <functional>
+#include "ui/dialogs/player_dialog.h"
 
 #include "art/button_colours.h"
 #include "game/controller.h"
@@ -31,6 +34,10 @@ class ClubMenu : public QWidget {
   void SetController(GameController* controller) { controller_ = controller; }
   // The LAN game a network session is opened through.
   void SetLanGame(LanGame* lan) { lan_ = lan; }
+  // Where the Welcome dialog asks for the machine's public address.
+  void SetPublicAddress(std::function<std::optional<OwnAddress>()> source) {
+    public_address_ = std::move(source);
+  }
   // Takes its place in the window's menu, answers the popup menu's "General score" and tells
   // the window who plays.
   void AttachTo(MainWindow& window);
@@ -65,6 +72,7 @@ class ClubMenu : public QWidget {
   Settings& settings_;
   GameController* controller_ = nullptr;
   LanGame* lan_ = nullptr;
+  std::function<std::optional<OwnAddress>()> public_address_;
   std::function<void(const SessionPlayer&)> starting_;
   QLabel* header_ = nullptr;
   std::array<QPushButton*, 6> members_{};

@@ -56,6 +56,7 @@ QString Qs(const std::string& text) {
 constexpr QRect kPlayButton{250, 300, 260, 40};
 constexpr QRect kExitButton{250, 352, 260, 40};
 constexpr QRect kOptionsButton{600, 24, 146, 34};
+constexpr QRect kStatsButton{600, 64, 146, 28};
 
 void ApplyPanelNumber(std::optional<int32_t>& slot, int32_t value) {
   if (value == kPanelKeep) return;
@@ -196,6 +197,7 @@ void MainWindow::PlaceWidgets() {
   play_button_->setGeometry(layout_.Place(kPlayButton));
   exit_button_->setGeometry(layout_.Place(kExitButton));
   options_button_->setGeometry(layout_.Place(kOptionsButton));
+  stats_button_->setGeometry(layout_.Place(kStatsButton));
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setBold(true);
   font.setPixelSize(layout_.Size(14));
@@ -207,6 +209,8 @@ void MainWindow::PlaceWidgets() {
   exit_button_->setFont(font);
   font.setPixelSize(layout_.Size(15));
   options_button_->setFont(font);
+  font.setPixelSize(layout_.Size(12));
+  stats_button_->setFont(font);
   // The chat line and its send button under the chat history, the button at its right end.
   const QRect history = layout_.ChatHistory();
   const int below = history.bottom() + 1 + layout_.Size(3);
@@ -249,6 +253,7 @@ void MainWindow::ApplyLanguage() {
   if (!model_.wait_text.empty())
     model_.wait_text = Retranslate(wait_text_.text, wait_text_.language, CurrentLanguage());
   options_button_->setText(Qs(Text(Tx::Options)));
+  stats_button_->setText(Qs(Text(Tx::Statistics)));
   if (bidding_) bidding_->ApplyLanguage();
   if (club_menu_) {
     QEvent change(QEvent::LanguageChange);
@@ -313,6 +318,10 @@ void MainWindow::BuildButtons() {
   options_button_ = make(ColorSB::DNavy);
   connect(options_button_, &QPushButton::clicked, this, [this] {
     if (open_options_) open_options_();
+  });
+  stats_button_ = make(ColorSB::DViolet);
+  connect(stats_button_, &QPushButton::clicked, this, [this] {
+    if (open_stats_) open_stats_();
   });
 }
 
@@ -408,6 +417,7 @@ void MainWindow::ShowTitleOrMenuWidgets() {
   if (club_menu_) club_menu_->setVisible(menu);
   exit_button_->setVisible(menu);
   options_button_->setVisible(menu);
+  stats_button_->setVisible(menu);
   const bool chat = screen_ == Screen::Table && chat_shown_;
   chat_edit_->setVisible(chat);
   send_button_->setVisible(chat);

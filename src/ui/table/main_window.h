@@ -130,6 +130,8 @@ class MainWindow : public QWidget, public TableView {
   QPushButton* PlayButton() const { return play_button_; }
   QPushButton* ExitButton() const { return exit_button_; }
   QPushButton* OptionsButton() const { return options_button_; }
+  QPushButton* StatisticsButton() const { return stats_button_; }
+  void SetStatisticsOpener(std::function<void()> open) { open_stats_ = std::move(open); }
   // What the menu's "Options" button opens.
   void SetOptionsOpener(std::function<void()> open) { open_options_ = std::move(open); }
   TFormTorg* BiddingDialog() const;
@@ -227,6 +229,8 @@ class MainWindow : public QWidget, public TableView {
   QCursor wait_cursor_{Qt::WaitCursor};
   TZefCardsButton* options_button_ = nullptr;
   std::function<void()> open_options_;
+  TZefCardsButton* stats_button_ = nullptr;
+  std::function<void()> open_stats_;
   QLineEdit* chat_edit_ = nullptr;
   TZefCardsButton* send_button_ = nullptr;
   bool chat_shown_ = false;

@@ -8,8 +8,10 @@
 #include <QToolTip>
 
 #include "locale/lang_text.h"
+#include "online/service_request.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/options_dialog.h"
+#include "ui/online/stats_window.h"
 #include "ui/table/hint_style.h"
 
 namespace quorvex {
@@ -32,6 +34,8 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
                            ClipOutput* clips, SongOutput* song)
     : places_(places),
       settings_(places.program_dir),
+      own_http_(places.http ? nullptr : std::make_unique<CurlHttpClient>()),
+      http_(places.http ? *places.http : *own_http_),
       audio_(std::move(audio)),
       sound_(settings_.Get(), clips ? *clips : *audio_),
       music_(settings_.Get(), song ? *song : *audio_),
@@ -60,6 +64,21 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   club_menu_.AttachTo(window_);
   keeper_.SetClubChanged([this] { club_menu_.Refresh(); });
   keeper_.SetWaitBanner([this](bool shown) { window_.ShowWaitBanner(shown); });
+  keeper_.SetSessionReport([this](const SessionEndInput& input) {
+    if (!keeper_.QuietInstallation())
+      Statistics().ReportSession(CountSession(input.role, input.deals, input.balance));
+  });
+  if (own_http_) own_http_->SetBusyHook([this](bool busy) { window_.SetBusy(busy); });
+  window_.SetStatisticsOpener([this] { OpenStatistics(); });
+  club_menu_.SetPublicAddress([this]() -> std::optional<OwnAddress> {
+    const HttpReply reply =
+        GetAddress(http_, BuiltInStoredAddress(ServiceAddress::PublicAddressEcho).plain,
+                   ExchangeLimit::ShortRead);
+    if (!reply.ok || reply.body.empty() || reply.body.size() > 64) return std::nullopt;
+    std::string base = BuiltInStoredAddress(ServiceAddress::ConfigFile).plain;
+    base.erase(base.rfind('/'));
+    return OwnAddress{reply.body, base};
+  });
 }
 
 ProgramStart::~ProgramStart() {
@@ -71,8 +90,21 @@ void ProgramStart::Unhook() {
   window_.SetSound(nullptr, nullptr);
 }
 
+WorldStats ProgramStart::Statistics() {
+  return WorldStats(http_, settings_.Get().StatsAddress.plain);
+}
+
+void ProgramStart::OpenStatistics() {
+  WorldStats stats = Statistics();
+  TFormStats window(
+      stats, settings_.Get(), [this] { settings_.Save(&window_); }, &window_);
+  RunModal(window);
+}
+
 bool ProgramStart::Start() {
   if (started_) return true;
+  // The settings were read as the program was built; the online configuration ends that step.
+  FetchConfiguration(http_, settings_.Get(), online_);
   // The settings were read first of all, as the objects were built: the window and its
   // captions come up in the language they name.
   // The title.
@@ -82,6 +114,11 @@ bool ProgramStart::Start() {
   if (!keeper_.ReadClubFilesAtStart(&window_, settings_.Get().Language)) return false;
   settings_.Get().Language = CurrentLanguage();
   club_menu_.Refresh();
+  // The start report of the world statistics, and the settings written after it.
+  if (!keeper_.QuietInstallation()) {
+    Statistics().ReportStart(settings_.Get().InstallReported);
+    settings_.Save(&window_);
+  }
   // Whether the music was on as the run began (the options dialog restarts the song only when
   // that changes).
   music_on_at_start_ = settings_.Get().MusicOn;

@@ -9,7 +9,10 @@
 
 #include "game/controller.h"
 #include "game/platform.h"
+#include "online/configuration.h"
+#include "online/world_stats.h"
 #include "opponent/computer_opponent.h"
+#include "platform/curl_http_client.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/media/audio_output.h"
 #include "ui/media/music_player.h"
@@ -30,6 +33,8 @@ struct ProgramPlaces {
   QString temp_dir;
   // The game's clock; the time since the start unless a test gives one.
   Clock* clock = nullptr;
+  // The online services' exchanges; libcurl unless a test gives its own.
+  HttpClient* http = nullptr;
 };
 
 class ProgramStart {
@@ -55,6 +60,12 @@ class ProgramStart {
   // options dialog calls it whenever the settings change.
   void ApplySettings();
 
+  // "WORLD STATS", from the menu.
+  void OpenStatistics();
+  // The statistics service at its current address.
+  WorldStats Statistics();
+  const OnlineSwitches& Online() const { return online_; }
+
   // The options dialog, from the menu's "Options" button; each change applied at once.
   void OpenOptions();
   void ApplyOption(OptionsChange change);
@@ -77,6 +88,9 @@ class ProgramStart {
 
   ProgramPlaces places_;
   ProgramSettings settings_;
+  std::unique_ptr<CurlHttpClient> own_http_;  // none when the caller gives the client
+  HttpClient& http_;
+  OnlineSwitches online_;
   std::unique_ptr<AudioOutput> audio_;  // none when the caller gives the outputs
   MainWindow window_;
   // Effects, spoken card names and the menu song.

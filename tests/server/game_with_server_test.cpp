@@ -1,0 +1,110 @@
+// The game against the real server: its start reports, a finished session reported, and a
+// server that went away failing softly.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QMessageBox>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "online/service_addresses.h"
+#include "online/world_stats.h"
+#include "platform/curl_http_client.h"
+#include "records/club_file.h"
+#include "ui/dialogs/modal_run.h"
+#include "ui/media/audio_output.h"
+#include "ui/table/program_start.h"
+
+namespace quorvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The program's built-in addresses name the build's server; this sends them to the test's.
+class Redirect : public HttpClient {
+ public:
+  explicit Redirect(std::string base) : base_(std::move(base)) {}
+  HttpReply Exchange(const HttpRequest& request) override {
+    HttpRequest moved = request;
+    std::string built_in = BuiltInStoredAddress(ServiceAddress::ConfigFile).plain;
+    built_in.erase(built_in.rfind('/'));
+    if (moved.url.rfind(built_in, 0) == 0) moved.url = base_ + moved.url.substr(built_in.size());
+    urls.push_back(moved.url);
+    return curl_.Exchange(moved);
+  }
+  std::vector<std::string> urls;
+
+ private:
+  std::string base_;
+  CurlHttpClient curl_;
+};
+
+class SilentClips : public ClipOutput {
+ public:
+  void PlayClip(const QByteArray&, bool) override {}
+};
+class SilentSong : public SongOutput {
+ public:
+  bool OpenSong(const QString&, const QByteArray&) override { return true; }
+  void StartSong() override {}
+  void StopSong() override {}
+  bool SongEnded() const override { return false; }
+  bool SongFailed() const override { return false; }
+};
+
+TEST(GameWithServer, StartReportsASessionAndASilentServer) {
+  if (qgetenv("QUORVEX_TEST_DATABASE") == "postgres") GTEST_SKIP() << "the game's side is the same";
+  QTcpServer probe;
+  ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+  const quint16 port = probe.serverPort();
+  probe.close();
+  const std::string base = "http://127.0.0.1:" + std::to_string(port);
+  QTemporaryDir data, game, temp;
+  QProcess server;
+  server.start(QStringLiteral(QUORVEX_BIN_DIR "/quorvex-server"),
+               {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port),
+                QStringLiteral("--data"), data.path(), QStringLiteral("--base"),
+                QString::fromStdString(base)});
+  ASSERT_TRUE(server.waitForReadyRead(10000));
+  const fs::path dir = game.path().toStdString();
+  ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, false), FreshClubFile()).ok);
+  ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, true), FreshClubFile()).ok);
+  SetModalHook([](QDialog&) { return int(QDialog::Accepted); });
+
+  Redirect http(base);
+  SilentClips clips;
+  SilentSong song;
+  for (int run = 1; run <= 2; ++run) {
+    ProgramStart program(ProgramPlaces{dir, temp.path(), nullptr, &http}, clips, song);
+    ASSERT_TRUE(program.Start());
+    // The configuration file moved the statistics to the server's own address.
+    EXPECT_EQ(program.GetSettings().StatsAddress.plain, base + "/stats.php");
+    EXPECT_TRUE(program.GetSettings().InstallReported);
+    if (run == 2) {
+      // A session of 20 deals won by 350 is reported as it ends.
+      program.Keeper().BeginSession(0, "Ann", "");
+      program.Keeper().EndSession(350, 20);
+      WorldStats stats(http, base + "/stats.php");
+      const std::optional<TZefStat> totals = stats.ReadTotals();
+      ASSERT_TRUE(totals.has_value());
+      EXPECT_EQ(totals->Stat1, 2);  // two starts
+      EXPECT_EQ(totals->Stat2, 1);  // one installation
+      EXPECT_EQ(totals->StatX[0], 20);
+      EXPECT_EQ(totals->StatX[1], 1);
+      EXPECT_EQ(totals->StatX[2], 350);
+      // The server goes away: the next session ends all the same, quietly.
+      server.terminate();
+      ASSERT_TRUE(server.waitForFinished(5000));
+      program.Keeper().BeginSession(0, "Ann", "");
+      program.Keeper().EndSession(-20, 3);
+      EXPECT_FALSE(program.Keeper().InSession());
+    }
+    EXPECT_TRUE(program.Finish());
+  }
+  SetModalHook(nullptr);
+}
+
+}  // namespace
+}  // namespace quorvex
