@@ -44,3 +44,36 @@ quorvex_build() {
   cmake -S "$QUORVEX_ROOT" -B "$QUORVEX_ROOT/build" -DCMAKE_BUILD_TYPE="$type" &&
     cmake --build "$QUORVEX_ROOT/build" --parallel "$(nproc)" "${targets[@]}"
 }
+
+# Starts the online services on this machine when the game's built-in address is a local one
+# and nothing answers there yet. The server keeps running for other game windows.
+quorvex_start_local_server() {
+  local url
+  url="$(sed -n 's/^QUORVEX_SERVICE_URL:STRING=//p' "$QUORVEX_ROOT/build/CMakeCache.txt")"
+  url="${url:-http://127.0.0.1:8047}"
+  local hostport="${url#http://}"
+  hostport="${hostport%%/*}"
+  local host="${hostport%%:*}" port="${hostport##*:}"
+  [ "$host" = "$port" ] && port=80
+  case "$host" in
+    127.0.0.1 | localhost) ;;
+    *) return 0 ;;  # a shared server elsewhere
+  esac
+  if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+    return 0  # already answering
+  fi
+  local data="$QUORVEX_ROOT/build/server-data"
+  mkdir -p "$data"
+  nohup "$QUORVEX_ROOT/build/bin/quorvex-server" --listen "127.0.0.1:$port" --data "$data" \
+    >"$data/console.log" 2>&1 &
+  local i
+  for i in $(seq 1 50); do
+    if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+      echo "Online services started on $url (log: $data/server.log)"
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "The online services did not start (see $data/console.log); the game plays without them." >&2
+  return 0
+}

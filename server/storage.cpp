@@ -47,6 +47,9 @@ Entry EntryFrom(const QSqlQuery& q) {
 Storage::Storage() : connection_(QUuid::createUuid().toString()) {}
 
 Storage::~Storage() {
+  insert_.reset();
+  last_id_.reset();
+  rank_.reset();
   {
     QSqlDatabase db = Db(connection_);
     if (db.isValid()) db.close();
@@ -146,33 +149,35 @@ bool Storage::Migrate(QString* error) {
 
 std::optional<qint64> Storage::WriteEntry(const Entry& e) {
   QSqlDatabase db = Db(connection_);
-  qint64 place = 0;
-  const bool ok = InTransaction(db, [&] {
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral(
+  if (!insert_) {
+    insert_ = std::make_unique<QSqlQuery>(db);
+    insert_->prepare(QStringLiteral(
         "INSERT INTO records (gid, score, nick, country, city, r07, r08, r09, r10) VALUES "
         "(?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& v :
-         {QVariant(e.gid), QVariant(e.score), QVariant(e.nick), QVariant(e.country),
-          QVariant(e.city), QVariant(e.r07), QVariant(e.r08), QVariant(e.r09), QVariant(e.r10)})
-      q.addBindValue(v);
-    if (!q.exec()) return false;
-    qint64 rid = q.lastInsertId().toLongLong();
-    if (postgres_ || rid == 0) {
-      QSqlQuery last(db);
-      if (!last.exec(postgres_ ? QStringLiteral("SELECT lastval()")
-                               : QStringLiteral("SELECT last_insert_rowid()")) ||
-          !last.next())
-        return false;
-      rid = last.value(0).toLongLong();
-    }
-    QSqlQuery rank(db);
-    rank.prepare(QStringLiteral(
+    last_id_ = std::make_unique<QSqlQuery>(db);
+    last_id_->prepare(postgres_ ? QStringLiteral("SELECT lastval()")
+                                : QStringLiteral("SELECT last_insert_rowid()"));
+    rank_ = std::make_unique<QSqlQuery>(db);
+    rank_->prepare(QStringLiteral(
         "SELECT COUNT(*) FROM records WHERE gid = ? AND (score > ? OR (score = ? AND rid < ?))"));
-    for (const QVariant& v : {QVariant(e.gid), QVariant(e.score), QVariant(e.score), QVariant(rid)})
-      rank.addBindValue(v);
-    if (!rank.exec() || !rank.next()) return false;
-    place = rank.value(0).toLongLong() + 1;
+  }
+  qint64 place = 0;
+  const bool ok = InTransaction(db, [&] {
+    const QVariant values[] = {QVariant(e.gid),     QVariant(e.score), QVariant(e.nick),
+                               QVariant(e.country), QVariant(e.city),  QVariant(e.r07),
+                               QVariant(e.r08),     QVariant(e.r09),   QVariant(e.r10)};
+    for (int i = 0; i < 9; ++i) insert_->bindValue(i, values[i]);
+    if (!insert_->exec()) return false;
+    if (!last_id_->exec() || !last_id_->next()) return false;
+    const qint64 rid = last_id_->value(0).toLongLong();
+    last_id_->finish();
+    rank_->bindValue(0, e.gid);
+    rank_->bindValue(1, e.score);
+    rank_->bindValue(2, e.score);
+    rank_->bindValue(3, rid);
+    if (!rank_->exec() || !rank_->next()) return false;
+    place = rank_->value(0).toLongLong() + 1;
+    rank_->finish();
     return true;
   });
   if (!ok) return std::nullopt;

@@ -5,8 +5,10 @@
 
 #include <QByteArray>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -57,6 +59,8 @@ class Storage {
 
   QString connection_;
   bool postgres_ = false;
+  // The statements of a write, prepared once.
+  std::unique_ptr<QSqlQuery> insert_, last_id_, rank_;
 };
 
 }  // namespace quorvex::server
