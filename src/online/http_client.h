@@ -11,11 +11,14 @@ namespace quorvex {
 enum class ExchangeLimit {
   ShortRead,  // the lists and statistics: 3 s for the whole exchange
   Normal,     // everything else: 15 s
+  Download,   // a resource library of several megabytes: 5 minutes
 };
 
 inline constexpr int kConnectTimeoutMs = 5000;
 inline int LimitMs(ExchangeLimit limit) {
-  return limit == ExchangeLimit::ShortRead ? 3000 : 15000;
+  return limit == ExchangeLimit::ShortRead  ? 3000
+         : limit == ExchangeLimit::Download ? 300000
+                                            : 15000;
 }
 
 struct HttpRequest {

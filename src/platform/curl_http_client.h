@@ -16,6 +16,7 @@ class CurlHttpClient : public HttpClient {
     long connect_ms = kConnectTimeoutMs;
     long short_read_ms = 3000;
     long normal_ms = 15000;
+    long download_ms = 300000;
     size_t max_body = 8u << 20;  // a reply larger than this is refused
   };
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTcpServer>
@@ -14,6 +16,7 @@
 #include "platform/curl_http_client.h"
 #include "records/club_file.h"
 #include "ui/dialogs/modal_run.h"
+#include "ui/dialogs/resource_download.h"
 #include "ui/media/audio_output.h"
 #include "ui/table/program_start.h"
 
@@ -104,6 +107,40 @@ TEST(GameWithServer, StartReportsASessionAndASilentServer) {
     EXPECT_TRUE(program.Finish());
   }
   SetModalHook(nullptr);
+}
+
+TEST(GameWithServer, MissingLibrariesAreDownloadedWholeOrNotAtAll) {
+  if (qgetenv("QUORVEX_TEST_DATABASE") == "postgres") GTEST_SKIP() << "the game's side is the same";
+  QTcpServer probe;
+  ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+  const quint16 port = probe.serverPort();
+  probe.close();
+  QTemporaryDir data, area, target;
+  // The download area holds a good library and one cut short.
+  ASSERT_TRUE(QFile::copy(QStringLiteral(QUORVEX_BIN_DIR "/ZefCGraph1.dll"),
+                          area.filePath(QStringLiteral("ZefCGraph1.dll"))));
+  QFile whole(QStringLiteral(QUORVEX_BIN_DIR "/ZefCards06C.dll"));
+  ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+  QFile cut(area.filePath(QStringLiteral("ZefCards06C.dll")));
+  ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+  cut.write(whole.read(4096));
+  cut.close();
+  QProcess server;
+  server.start(QStringLiteral(QUORVEX_BIN_DIR "/quorvex-server"),
+               {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port),
+                QStringLiteral("--data"), data.path(), QStringLiteral("--downloads"), area.path()});
+  ASSERT_TRUE(server.waitForReadyRead(10000));
+  CurlHttpClient http;
+  const std::string base = "http://127.0.0.1:" + std::to_string(port);
+  EXPECT_TRUE(DownloadResource(http, base, QStringLiteral("ZefCGraph1.dll"), target.path()));
+  EXPECT_TRUE(QFile::exists(target.filePath(QStringLiteral("ZefCGraph1.dll"))));
+  // A damaged library and a file the area does not have leave nothing behind.
+  EXPECT_FALSE(DownloadResource(http, base, QStringLiteral("ZefCards06C.dll"), target.path()));
+  EXPECT_FALSE(DownloadResource(http, base, QStringLiteral("ZefBackG03.dll"), target.path()));
+  EXPECT_EQ(QDir(target.path()).entryList(QDir::Files),
+            QStringList{QStringLiteral("ZefCGraph1.dll")});
+  server.terminate();
+  server.waitForFinished(5000);
 }
 
 }  // namespace

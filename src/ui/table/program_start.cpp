@@ -11,6 +11,7 @@
 #include "online/service_request.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/resource_download.h"
 #include "ui/online/stats_window.h"
 #include "ui/table/hint_style.h"
 
@@ -154,6 +155,16 @@ void ProgramStart::OpenOptions() {
   options.SetMusicOnAtStart(music_on_at_start_ && !options_opened_);
   options_opened_ = true;
   options.SetApply([this](OptionsChange change) { ApplyOption(change); });
+  // Missing libraries come from the download area into the folder above the program's.
+  options.SetDownload([this](const QString& file) {
+    std::string base = BuiltInStoredAddress(ServiceAddress::ConfigFile).plain;
+    base.erase(base.rfind('/'));
+    const QString folder = QDir(QString::fromStdString(places_.program_dir.string()))
+                               .absoluteFilePath(QStringLiteral(".."));
+    const bool ok = DownloadResource(http_, base, file, folder);
+    window_.PlayEffect(ok ? "WToMenK" : "WWrongs");
+    return ok;
+  });
   RunModal(options);
 }
 
