@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "online/avatar.h"
 #include "online/configuration.h"
 #include "online/reply_readers.h"
 #include "online/service_request.h"
@@ -229,6 +230,18 @@ TEST_F(ServerTest, ConfigurationEchoPagesAndFiles) {
   QFile log(QDir(server_->DataDir()).filePath(QStringLiteral("server.log")));
   ASSERT_TRUE(log.open(QIODevice::ReadOnly));
   EXPECT_EQ(log.readAll().count('\n'), 9);
+}
+
+TEST_F(ServerTest, AvatarsComeFromTheirFolder) {
+  const std::string jpeg = std::string("\xFF\xD8\xFF\xE0", 4) + "a picture";
+  QFile picture(QDir(server_->DataDir()).filePath(QStringLiteral("avatars/Anna.jpg")));
+  ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+  picture.write(jpeg.data(), qint64(jpeg.size()));
+  picture.close();
+  const std::string base = server_->Url("/avatars/");
+  EXPECT_EQ(FetchAvatar(client_, base, "Anna"), jpeg);
+  EXPECT_EQ(FetchAvatar(client_, base, "Bob"), std::nullopt);
+  EXPECT_EQ(FetchAvatar(client_, base, "../quorvex"), std::nullopt);
 }
 
 TEST_F(ServerTest, StopsCleanlyOnTerminate) {
