@@ -2,27 +2,17 @@
 // is written, since writing holds the window for a moment.
 #pragma once
 
-#include <QImage>
-#include <QWidget>
+#include "ui/art/plate_banner.h"
 
 namespace quorvex {
 
-class GifBanner : public QWidget {
+class GifBanner : public PlateBanner {
   Q_OBJECT
 
  public:
   static constexpr QSize kSize{175, 40};
 
   explicit GifBanner(QWidget* window);
-
-  // Centres the banner in the window and paints it at once.
-  void ShowNow();
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QImage plate_;
 };
 
 }  // namespace quorvex

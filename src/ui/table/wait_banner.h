@@ -1,29 +1,19 @@
-// The banner "Please, wait..." over the hidden table while the end of a session writes its
-// records and asks the online services: the window does not answer meanwhile, and this says why.
+// The banner "Please, wait..." (350 x 80) over the hidden table while the end of a session
+// writes its records and asks the online services: the window does not answer meanwhile, and
+// this says why.
 #pragma once
 
-#include <QImage>
-#include <QWidget>
+#include "ui/art/plate_banner.h"
 
 namespace quorvex {
 
-class WaitBanner : public QWidget {
+class WaitBanner : public PlateBanner {
   Q_OBJECT
 
  public:
   static constexpr QSize kSize{350, 80};
 
   explicit WaitBanner(QWidget* window);
-
-  // Centres the banner in the window and paints it at once: the thread is about to block.
-  void ShowNow();
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void changeEvent(QEvent* event) override;
-
- private:
-  QImage plate_;
 };
 
 }  // namespace quorvex

@@ -1,0 +1,32 @@
+// A banner in the middle of the window while it is busy: the plate "AdvBar3" stretched to the
+// banner's size with a red line of text over it, painted at once since the window thread is
+// about to block.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace quorvex {
+
+class PlateBanner : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `text` gives the line in the current language at each paint.
+  PlateBanner(QWidget* window, QSize size, std::function<QString()> text, int font_pixels);
+
+  // Centres the banner in the window and paints it at once.
+  void ShowNow();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage plate_;
+  std::function<QString()> text_;
+  int font_pixels_;
+};
+
+}  // namespace quorvex
