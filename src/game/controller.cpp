@@ -460,6 +460,11 @@ void GameController::OnPeerClose() {
   RedrawPlates();
 }
 
+void GameController::RenameLocalPlayer(const std::string& name) {
+  names_[2] = TrimRight(name);
+  if (in_session_) RedrawPlates();
+}
+
 bool GameController::OnPeerLost() {
   if (!in_session_) return false;
   view_.SetChatEnabled(false);

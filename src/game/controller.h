@@ -103,6 +103,8 @@ class GameController {
   TDealState& MutableState() { return state_; }
   const AuctionEngine& Auction() const { return auction_; }
   TableRole Role() const { return role_; }
+  // The local player took another name: the plate shows it.
+  void RenameLocalPlayer(const std::string& name);
   // The other player's name as the session started with it.
   const std::string& OpponentName() const { return names_[1]; }
   bool TableActive() const { return table_active_; }

@@ -13,7 +13,7 @@ namespace {
 // The member's line index 0..4, or -1.
 int MemberLine(const ClubFile& club, const ClubSessionEntry& entry) {
   if (entry.slot < 1 || entry.slot > kClubProfiles) return -1;
-  const std::string name = ClubName(entry.name);
+  const std::string name = ClubName(entry.file_name.empty() ? entry.name : entry.file_name);
   const std::optional<ClubProfile> in_slot = club.Profile(entry.slot);
   if (in_slot && in_slot->name == name) return entry.slot - 1;
   const std::string password = ClubPassword(entry.password);

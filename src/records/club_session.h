@@ -14,12 +14,13 @@ namespace quorvex {
 
 // The member who ends the session and the standing the session left them with.
 struct ClubSessionEntry {
-  std::string name;      // the member's name (padded or not)
-  std::string password;  // as typed in the player dialog, up to five bytes
-  int slot = 0;          // the member's slot 1..5 when the session began; 0 for a new member
-  double rating = 0;     // SessionRating after the session
-  int32_t deal_no = 0;   // DealNo at the end of the session
-  int32_t score = 0;     // initial score + session balance
+  std::string name;       // the member's name (padded or not)
+  std::string password;   // as typed in the player dialog, up to five bytes
+  int slot = 0;           // the member's slot 1..5 when the session began; 0 for a new member
+  double rating = 0;      // SessionRating after the session
+  int32_t deal_no = 0;    // DealNo at the end of the session
+  int32_t score = 0;      // initial score + session balance
+  std::string file_name;  // the name the file knows the member by, when it was changed meanwhile
 };
 
 struct ClubSessionOutcome {

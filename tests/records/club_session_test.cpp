@@ -26,7 +26,7 @@ std::vector<std::optional<int32_t>> TopTenScores(const ClubFile& club) {
 }
 
 ClubSessionEntry Member(std::string name, int slot, double rating, int32_t deal_no, int32_t score) {
-  return {std::move(name), "pw", slot, rating, deal_no, score};
+  return {std::move(name), "pw", slot, rating, deal_no, score, std::string()};
 }
 
 TEST(ClubSession, CycleScoreEntersTheTopTenAboveTheFirstEntryItEqualsOrBeats) {

@@ -13,6 +13,7 @@
 #include "ui/dialogs/about_window.h"
 #include "ui/dialogs/dialog_design.h"
 #include "ui/dialogs/end_game_dialog.h"
+#include "ui/dialogs/help_window.h"
 #include "ui/dialogs/notice_window.h"
 #include "ui/dialogs/top_ten_window.h"
 #include "ui/dialogs/wait_window.h"
@@ -126,6 +127,16 @@ TEST(TopTenWindow, EveryPlaceStandsAtSeventyBeforeItsName) {
     EXPECT_TRUE(inked(70, 80)) << place;
     EXPECT_FALSE(inked(95, 100)) << place;  // the number ends before an empty name's place
   }
+}
+
+TEST(HelpWindow, RulesInEnglishAndRussian) {
+  const QString english = TFormHelp::Document(0);
+  const QString russian = TFormHelp::Document(1);
+  EXPECT_TRUE(english.contains(QStringLiteral("The draw phase")));
+  EXPECT_TRUE(english.contains(QStringLiteral("Three no trumps made exactly")));
+  EXPECT_TRUE(russian.contains(QStringLiteral("Торговля")));
+  // The other languages read the English help.
+  EXPECT_EQ(TFormHelp::Document(4), english);
 }
 
 }  // namespace

@@ -317,6 +317,22 @@ TEST_F(MemberSessionTest, LeavingEarlyKeepsTheMembersStandingOnceAndWritesNoHist
   EXPECT_TRUE(end_games.empty());
 }
 
+TEST_F(MemberSessionTest, AMemberChangesTheirNameDuringASession) {
+  typed_passwords = {"pw"};
+  EXPECT_FALSE(keeper.RenameMember("Boris II"));  // no session yet
+  QTest::mouseClick(menu.MemberButton(1), Qt::LeftButton);
+  ASSERT_EQ(window.CurrentScreen(), Screen::Table);
+  EXPECT_FALSE(keeper.RenameMember("   "));
+  EXPECT_TRUE(keeper.RenameMember("Boris II"));
+  PlayDeal();
+  window.ExitToMenuAction()->trigger();
+  const std::optional<ClubProfile> renamed = ClubOnDisk().Profile(1);
+  ASSERT_TRUE(renamed.has_value());
+  EXPECT_EQ(TrimmedClubName(renamed->name), "Boris II");
+  EXPECT_EQ(renamed->deals, 11);
+  EXPECT_FALSE(ClubOnDisk().Profile(2).has_value());
+}
+
 TEST_F(MemberSessionTest, EndingMidCycleSoundsTheResultAndOpensNoEndOfGameWindow) {
   typed_passwords = {"pw"};
   QTest::mouseClick(menu.MemberButton(1), Qt::LeftButton);

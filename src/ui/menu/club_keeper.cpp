@@ -79,12 +79,12 @@ SessionPlayer ClubKeeper::BeginSession(int slot, const std::string& name,
   slot_ = profile ? slot : 0;
   password_ = ToFile(password);
   if (profile) {
-    name_ = profile->name;
+    name_ = file_name_ = profile->name;
     previous_deals_ = profile->deals;
     previous_rating_ = profile->rating;
     initial_score_ = profile->score;
   } else {
-    name_ = ClubName(ToFile(name));
+    name_ = file_name_ = ClubName(ToFile(name));
     previous_deals_ = 0;
     previous_rating_ = 0;
     initial_score_ = 0;
@@ -94,6 +94,21 @@ SessionPlayer ClubKeeper::BeginSession(int slot, const std::string& name,
 
 std::string ClubKeeper::PlayerName() const {
   return Cp1251ToUtf8(TrimmedClubName(name_));
+}
+
+bool ClubKeeper::RenameMember(const std::string& utf8_name) {
+  if (!in_session_) return false;
+  const std::optional<std::string> bytes = Utf8ToCp1251(utf8_name);
+  if (!bytes) return false;
+  const std::string name = ClubName(*bytes);
+  if (TrimmedClubName(name).empty()) return false;
+  for (int slot = 1; slot <= 5; ++slot) {
+    if (slot == slot_) continue;
+    const std::optional<ClubProfile> other = Club().Profile(slot);
+    if (other && TrimmedClubName(other->name) == TrimmedClubName(name)) return false;
+  }
+  name_ = name;
+  return true;
 }
 
 int32_t ClubKeeper::DealNo() const {
@@ -124,6 +139,7 @@ bool ClubKeeper::SaveRecord(int32_t balance, double rating) {
   in_session_ = false;
   ClubSessionEntry entry;
   entry.name = name_;
+  entry.file_name = file_name_;
   entry.password = password_;
   entry.slot = slot_;
   entry.rating = rating;

@@ -52,6 +52,10 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   TCount GeneralScore() const;
   // The name of the member who plays, without its padding (UTF-8).
   std::string PlayerName() const;
+  // "To change a name": the member of the session takes a new name, which the club file keeps
+  // when the session's record is saved. False for an empty name, one the code page cannot hold,
+  // or the name of another member.
+  bool RenameMember(const std::string& utf8_name);
 
   // When the session ended, for the history; the system clock unless a test fixes it.
   void SetStampSource(std::function<HistoryStamp()> source) { stamp_ = std::move(source); }
@@ -111,8 +115,9 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   // The member of the session.
   bool in_session_ = false;
   int slot_ = 0;
-  std::string name_;      // Windows-1251, padded to 20
-  std::string password_;  // as typed, Windows-1251
+  std::string name_;       // Windows-1251, padded to 20
+  std::string file_name_;  // the name the club file knows the member by
+  std::string password_;   // as typed, Windows-1251
   int32_t previous_deals_ = 0;
   double previous_rating_ = 0;
   int32_t initial_score_ = 0;

@@ -1,7 +1,6 @@
 #include "ui/table/main_window.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -33,8 +32,10 @@
 #include "ui/art/resource_library.h"
 #include "ui/dialogs/about_window.h"
 #include "ui/dialogs/bidding_dialog.h"
+#include "ui/dialogs/help_window.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/notice_window.h"
+#include "ui/dialogs/speed_dialog.h"
 #include "ui/media/gif_capture.h"
 #include "ui/media/music_player.h"
 #include "ui/media/sound_player.h"
@@ -248,7 +249,9 @@ void MainWindow::ApplyLanguage() {
   end_button_->setText(Shown(end_caption_));
   score_action_->setText(Qs(Text(Tx::GeneralScore)));
   exit_action_->setText(Qs(Text(Tx::ExitToMenu)));
-  speed_menu_->setTitle(Qs(Text(Tx::Speed)));
+  rename_action_->setText(Qs(Text(Tx::ChangeName)));
+  speed_action_->setText(Qs(Text(Tx::Speed)));
+  help_action_->setText(Qs(Text(Tx::Help)));
   about_action_->setText(Qs(Text(Tx::About)));
   if (!model_.wait_text.empty())
     model_.wait_text = Retranslate(wait_text_.text, wait_text_.language, CurrentLanguage());
@@ -335,22 +338,20 @@ void MainWindow::BuildPopupMenu() {
   connect(exit_action_, &QAction::triggered, this, [this] {
     if (controller_) controller_->ExitToMenu();
   });
-  // The pace of the flying cards, 1 slowest .. 6 fastest.
-  speed_menu_ = popup_->addMenu(QString());
-  auto* speeds = new QActionGroup(speed_menu_);
-  for (int speed = 1; speed <= 6; ++speed) {
-    QAction* item = speed_menu_->addAction(QString::number(speed));
-    item->setCheckable(true);
-    item->setData(speed);
-    speeds->addAction(item);
-    connect(item, &QAction::triggered, this, [this, speed] {
-      if (settings_) settings_->Speed = speed;
-    });
-  }
-  connect(speed_menu_, &QMenu::aboutToShow, this, [this] {
-    const int current = settings_ ? settings_->Speed : Settings{}.Speed;
-    for (QAction* item : speed_menu_->actions()) item->setChecked(item->data().toInt() == current);
+  rename_action_ = popup_->addAction(QString());
+  rename_action_->setEnabled(false);  // only during a session
+  connect(rename_action_, &QAction::triggered, this, [this] {
+    if (rename_) rename_();
   });
+  // The pace of the flying cards, 1 slowest .. 6 fastest, in a dialog of its own.
+  speed_action_ = popup_->addAction(QString());
+  connect(speed_action_, &QAction::triggered, this, [this] {
+    if (!settings_) return;
+    TFormSpeed speed(*settings_, this);
+    RunModal(speed);
+  });
+  help_action_ = popup_->addAction(QString());
+  connect(help_action_, &QAction::triggered, this, [this] { ShowHelp(this); });
   about_action_ = popup_->addAction(QString());
   connect(about_action_, &QAction::triggered, this, [this] { ShowAbout(*settings_, this); });
   about_action_->setEnabled(false);
@@ -443,6 +444,7 @@ void MainWindow::ShowScreen(Screen screen) {
   }
   exit_action_->setEnabled(screen == Screen::Table);
   score_action_->setEnabled(screen == Screen::Table);
+  rename_action_->setEnabled(screen == Screen::Table && rename_);
   ShowTitleOrMenuWidgets();
   if (screen != Screen::Table) setCursor(arrow_cursor_);
   if (music_) music_->SetMenuShown(screen == Screen::Menu);

@@ -139,6 +139,11 @@ class MainWindow : public QWidget, public TableView {
   QAction* ExitToMenuAction() const { return exit_action_; }
   QAction* GeneralScoreAction() const { return score_action_; }
   QAction* AboutAction() const { return about_action_; }
+  QAction* RenameAction() const { return rename_action_; }
+  QAction* SpeedAction() const { return speed_action_; }
+  QAction* HelpAction() const { return help_action_; }
+  // "To change a name" during a session.
+  void SetRenameHook(std::function<void()> rename) { rename_ = std::move(rename); }
   QLineEdit* ChatEdit() const { return chat_edit_; }
   QPushButton* SendButton() const { return send_button_; }
   // Where a chat line typed here goes (the connection to the other player).
@@ -215,7 +220,10 @@ class MainWindow : public QWidget, public TableView {
   TZefCardsButton* play_button_ = nullptr;
   TZefCardsButton* exit_button_ = nullptr;
   QMenu* popup_ = nullptr;
-  QMenu* speed_menu_ = nullptr;
+  QAction* rename_action_ = nullptr;
+  QAction* speed_action_ = nullptr;
+  QAction* help_action_ = nullptr;
+  std::function<void()> rename_;
   QAction* exit_action_ = nullptr;
   QAction* score_action_ = nullptr;
   QAction* about_action_ = nullptr;

@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPalette>
 #include <QToolTip>
 
+#include "locale/cp1251.h"
 #include "locale/lang_text.h"
 #include "online/service_request.h"
 #include "ui/dialogs/modal_run.h"
@@ -71,6 +73,7 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   });
   if (own_http_) own_http_->SetBusyHook([this](bool busy) { window_.SetBusy(busy); });
   window_.SetStatisticsOpener([this] { OpenStatistics(); });
+  window_.SetRenameHook([this] { RenameMember(); });
   club_menu_.SetPublicAddress([this]() -> std::optional<OwnAddress> {
     const HttpReply reply =
         GetAddress(http_, BuiltInStoredAddress(ServiceAddress::PublicAddressEcho).plain,
@@ -89,6 +92,24 @@ ProgramStart::~ProgramStart() {
 void ProgramStart::Unhook() {
   window_.SetController(nullptr);
   window_.SetSound(nullptr, nullptr);
+}
+
+void ProgramStart::RenameMember() {
+  if (!keeper_.InSession()) return;
+  QInputDialog ask(&window_);
+  ask.setWindowTitle(QString::fromStdString(Text(Tx::ChangeName)));
+  ask.setLabelText(QString::fromStdString(Text(Tx::EnterYourName)));
+  ask.setTextValue(QString::fromStdString(keeper_.PlayerName()));
+  if (RunModal(ask) != QDialog::Accepted) return;
+  const std::string name = ask.textValue().trimmed().left(20).toStdString();
+  if (!keeper_.RenameMember(name)) {
+    QMessageBox box(QMessageBox::Warning, MainWindow::BaseTitle(),
+                    QString::fromStdString(Text(Tx::IncorrectName)), QMessageBox::Ok, &window_);
+    RunModal(box);
+    return;
+  }
+  // The plate shows the club's form of the name.
+  controller_.RenameLocalPlayer(Utf8ToCp1251(name).value_or(name));
 }
 
 WorldStats ProgramStart::Statistics() {

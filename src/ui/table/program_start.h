@@ -60,6 +60,8 @@ class ProgramStart {
   // options dialog calls it whenever the settings change.
   void ApplySettings();
 
+  // "To change a name" from the popup menu during a session.
+  void RenameMember();
   // "WORLD STATS", from the menu.
   void OpenStatistics();
   // The statistics service at its current address.
