@@ -9,6 +9,7 @@
 #include "end_game_art.h"
 #include "faces_part.h"
 #include "graphics_part.h"
+#include "lamps.h"
 #include "menu_pictures.h"
 #include "table_pictures.h"
 
@@ -17,7 +18,7 @@ namespace artgen {
 bool MakeOwnPart(BundleWriter& out, const Inputs& in) {
   return MakeFaces(out, in.decks, 0, 0) && MakeBacks(out, in.decks, BackSet::kOwn) &&
          MakeDefaultBackground(out) && MakeTablePictures(out, in.decks, in.flags) &&
-         MakeMenuPictures(out, in.decks) && MakeEndGamePictures(out);
+         MakeMenuPictures(out, in.decks) && MakeEndGamePictures(out) && MakeLamps(out);
 }
 
 bool MakeCardsA(BundleWriter& out, const Inputs& in) {

@@ -14,6 +14,7 @@
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/resource_download.h"
+#include "ui/online/passport_window.h"
 #include "ui/online/stats_window.h"
 #include "ui/table/hint_style.h"
 
@@ -176,6 +177,7 @@ void ProgramStart::OpenOptions() {
   options.SetMusicOnAtStart(music_on_at_start_ && !options_opened_);
   options_opened_ = true;
   options.SetApply([this](OptionsChange change) { ApplyOption(change); });
+  options.SetPassport([this, &options] { ShowPassport(settings_.Get(), &options); });
   // Missing libraries come from the download area into the folder above the program's.
   options.SetDownload([this](const QString& file) {
     std::string base = BuiltInStoredAddress(ServiceAddress::ConfigFile).plain;
