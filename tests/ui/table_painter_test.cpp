@@ -220,6 +220,30 @@ TEST(TablePictures, NoBackgroundLeavesTheWindowSilver) {
   EXPECT_EQ(table.Felt().pixelColor(10, 10), QColor(192, 192, 192));
 }
 
+TEST(TablePictures, PurpleDesignsStandOnThePurplePicture) {
+  SetLibraryDirectory(QStringLiteral(QUORVEX_BIN_DIR));
+  Table table(1);
+  const QColor felt = table.Felt().pixelColor(30, 30);
+  auto menu_at = [&table](QPoint at) {
+    QImage image(table.layout.ClientSize(), QImage::Format_RGB32);
+    QPainter p(&image);
+    table.painter.PaintMenuFelt(p, image.rect());
+    p.end();
+    return image.pixelColor(at);
+  };
+  EXPECT_EQ(menu_at(QPoint(30, 30)), felt);  // the customizable menu shows the table's background
+  table.settings.MenuDesign = 1;
+  table.painter.Reload(table.settings);
+  const QColor purple = menu_at(QPoint(30, 30));
+  EXPECT_NE(purple, felt);
+  EXPECT_GT(purple.blue(), purple.green());
+  EXPECT_EQ(table.Felt().pixelColor(30, 30), felt);  // the table keeps its own
+  table.settings.TableDesign = 1;
+  table.painter.Reload(table.settings);
+  EXPECT_EQ(table.Felt().pixelColor(30, 30), purple);
+  SetLibraryDirectory(QString());
+}
+
 TEST(TitlePicture, MenuPicturesStandBesideTheClubListAtEverySize) {
   for (int window_size : {1, 3, 5}) {
     SCOPED_TRACE(window_size);

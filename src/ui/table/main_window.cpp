@@ -880,7 +880,11 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  table_painter_.PaintFelt(painter, event->rect());
+  if (screen_ == Screen::Table) {
+    table_painter_.PaintFelt(painter, event->rect());
+  } else {
+    table_painter_.PaintMenuFelt(painter, event->rect());
+  }
   if (screen_ == Screen::Table) {
     table_painter_.PaintTable(painter, model_);
     return;

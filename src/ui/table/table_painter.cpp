@@ -168,7 +168,8 @@ void TablePainter::Reload(Settings& settings) {
   fonts_.FontScale = settings.FontScale;
   const QSize client = layout_.ClientSize();
   QImage background;
-  LoadBackground(settings, false, layout_.WindowSize(), client, background);
+  // The purple table design stands on the purple picture of the graphics library.
+  LoadBackground(settings, settings.TableDesign == 1, layout_.WindowSize(), client, background);
   if (!background.isNull()) {
     felt_ = QPixmap::fromImage(background);
   } else if (settings.Background == 0) {
@@ -177,6 +178,12 @@ void TablePainter::Reload(Settings& settings) {
     felt_.fill(QColor(192, 192, 192));
   } else {
     felt_ = DrawnFelt(client);
+  }
+  menu_felt_ = felt_;
+  if (settings.MenuDesign == 1 && settings.TableDesign != 1) {
+    QImage purple;
+    if (LoadBackground(settings, true, layout_.WindowSize(), client, purple) && !purple.isNull())
+      menu_felt_ = QPixmap::fromImage(purple);
   }
   pictures_ = LoadPictures();
 }
@@ -272,6 +279,14 @@ void TablePainter::PaintFelt(QPainter& painter, const QRect& area) const {
   const double sy = felt_.height() / double(client.height());
   const QRectF source(area.x() * sx, area.y() * sy, area.width() * sx, area.height() * sy);
   painter.drawPixmap(QRectF(area), felt_, source);
+}
+
+void TablePainter::PaintMenuFelt(QPainter& painter, const QRect& area) const {
+  if (menu_felt_.size() == layout_.ClientSize()) {
+    painter.drawPixmap(area, menu_felt_, area);
+  } else {
+    PaintFelt(painter, area);
+  }
 }
 
 void TablePainter::PaintTable(QPainter& painter, const TableModel& model) const {

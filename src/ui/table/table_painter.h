@@ -38,6 +38,8 @@ class TablePainter {
 
   // The table background under everything, for any part of the client area.
   void PaintFelt(QPainter& painter, const QRect& area) const;
+  // The main menu's background: the purple picture in the purple menu design.
+  void PaintMenuFelt(QPainter& painter, const QRect& area) const;
   void PaintTable(QPainter& painter, const TableModel& model) const;
 
   // Individual elements, each within its own rectangle, the background painted first.
@@ -83,6 +85,7 @@ class TablePainter {
   const TableLayout& layout_;
   Settings fonts_;  // only the font roles are read
   QPixmap felt_;
+  QPixmap menu_felt_;  // the purple menu's own picture, or the table's background
   mutable Pictures pictures_;
 };
 
