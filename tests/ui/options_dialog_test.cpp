@@ -22,6 +22,8 @@
 #include "settings/settings_file.h"
 #include "ui/art/card_images.h"
 #include "ui/art/resource_library.h"
+#include "ui/art/zef_cards_button.h"
+#include "ui/dialogs/dialog_design.h"
 #include "ui/dialogs/notice_window.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/speed_dialog.h"
@@ -187,6 +189,28 @@ TEST_F(OptionsTest, TheSpeedDialogStoresAndPacesItsPreview) {
   EXPECT_EQ(speed.PreviewTimer().interval(), 25);
   speed.Track()->setValue(1);
   EXPECT_EQ(speed.PreviewTimer().interval(), 110);
+}
+
+TEST_F(OptionsTest, FourDesignsWithTheirHeights) {
+  struct Case {
+    int aux_index;  // the "Auxiliary Window Design" list
+    int height;
+    const char* shot;
+  } const cases[] = {{0, 375, "options_aristocratic"},
+                     {1, 360, "options_concise"},
+                     {2, 410, "options_ribbons"},
+                     {3, 400, "options_purple"}};
+  TFormOptions dialog(settings);
+  dialog.show();
+  for (const Case& c : cases) {
+    dialog.AuxiliaryDesign()->setCurrentIndex(c.aux_index);
+    EXPECT_EQ(dialog.height(), c.height) << c.shot;
+    testing::SaveShot(dialog.grab().toImage(), c.shot);
+  }
+  // The other windows follow the design too.
+  TFormSpeed speed(settings);
+  EXPECT_EQ(DesignOf(settings), DialogDesign::Purple);
+  EXPECT_EQ(speed.OkButton()->Scheme(), ColorSB::DCards);
 }
 
 TEST_F(OptionsTest, EveryPageInRussianAndJapaneseIsLookedAt) {

@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
 
@@ -50,9 +51,51 @@ QByteArray TouchEffect() {
   return EncodeGif(frames, 5);
 }
 
+// The ribbon across the top of a window in the "grey with red ribbons" design.
+QImage Ribbon() {
+  QImage image(280, 90, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath band;
+  band.moveTo(0, 18);
+  band.lineTo(280, 18);
+  band.lineTo(266, 45);
+  band.lineTo(280, 72);
+  band.lineTo(0, 72);
+  band.lineTo(14, 45);
+  band.closeSubpath();
+  QLinearGradient red(0, 18, 0, 72);
+  red.setColorAt(0, QColor(230, 60, 60));
+  red.setColorAt(0.5, QColor(170, 10, 20));
+  red.setColorAt(1, QColor(110, 0, 10));
+  p.setPen(QPen(QColor(80, 0, 0), 2));
+  p.setBrush(red);
+  p.drawPath(band);
+  p.setPen(QPen(QColor(255, 200, 120, 180), 1.5, Qt::DashLine));
+  p.drawLine(QPointF(20, 24), QPointF(260, 24));
+  p.drawLine(QPointF(20, 66), QPointF(260, 66));
+  return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// The purple design's window: violet silk darker towards the bottom, a light frame.
+QImage PurpleForm() {
+  QImage image(500, 410, QImage::Format_RGB32);
+  QPainter p(&image);
+  QLinearGradient silk(0, 0, 0, 410);
+  silk.setColorAt(0, QColor(150, 90, 200));
+  silk.setColorAt(1, QColor(60, 20, 100));
+  p.fillRect(image.rect(), silk);
+  p.setPen(QPen(QColor(230, 200, 255), 3));
+  p.drawRect(QRectF(4, 4, 492, 402));
+  return image;
+}
+
 }  // namespace
 
 bool MakeGraphics(BundleWriter& out) {
+  out.AddPng(QStringLiteral("RCDATA"), QStringLiteral("GLenta280x090"), Ribbon());
+  out.AddJpeg(QStringLiteral("GFormOpt"), PurpleForm(), 88);
   out.AddJpeg(QString::fromLatin1(quorvex::kPurpleMenuBackground), PurpleBackground(), 86);
   out.AddData(QStringLiteral("GIF"), QString::fromLatin1(quorvex::kTouchEffect), TouchEffect());
   return true;

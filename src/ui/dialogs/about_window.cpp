@@ -49,7 +49,7 @@ QString TFormAbout::MailAddress() {
 TFormAbout::TFormAbout(const Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
   setWindowTitle(Qs(Text(Tx::About)));
-  ApplyGreyDesign(*this);
+
   setFixedSize(kWidth, kHeight);
   banner_ = TitleBanner(settings_, kBannerWidth, kBannerHeight);
 
@@ -76,6 +76,7 @@ TFormAbout::TFormAbout(const Settings& settings, QWidget* parent)
   ok_->setGeometry((kWidth - 120) / 2, kHeight - 44, 120, 32);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  ApplyDialogDesign(*this, settings_);
 }
 
 QLabel* TFormAbout::AddLink(const QString& caption, const QString& text, const QString& target,
@@ -96,7 +97,7 @@ QLabel* TFormAbout::AddLink(const QString& caption, const QString& text, const Q
 void TFormAbout::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter painter(this);
-  PaintAristocraticHeader(painter, width(), Qs(Text(Tx::About)), settings_);
+  PaintDialogHeader(painter, width(), height(), Qs(Text(Tx::About)), settings_);
   painter.drawImage((width() - banner_.width()) / 2, kBannerTop, banner_);
   painter.drawImage(24, kIconTop, OwnPicture(u"GIcon48"));
 }

@@ -1,5 +1,8 @@
 #include "ui/dialogs/dialog_design.h"
 
+#include "art/library_rules.h"
+#include "ui/art/resource_library.h"
+
 #include "ui/art/zef_cards_button.h"
 
 #include <QFont>
@@ -45,6 +48,92 @@ TZefCardsButton* NewDialogButton(const QString& text, QWidget* parent) {
   button->SetGrayDis(true);
   button->setCursor(Qt::PointingHandCursor);
   return button;
+}
+
+DialogDesign DesignOf(const Settings& settings) {
+  if (settings.DialogPicture) {
+    // The purple window needs the graphics library; without it the window is grey.
+    const ResourceLibrary library(QString::fromLatin1(kGraphicsLibrary));
+    return library.IsOpen() ? DialogDesign::Purple : DialogDesign::Aristocratic;
+  }
+  if (settings.DialogStyle == 1) return DialogDesign::Concise;
+  if (settings.DialogStyle == 3) return DialogDesign::Ribbons;
+  return DialogDesign::Aristocratic;
+}
+
+int DialogHeaderHeight(const Settings& settings) {
+  switch (DesignOf(settings)) {
+    case DialogDesign::Concise:
+      return 48;
+    case DialogDesign::Ribbons:
+      return 90;
+    case DialogDesign::Purple:
+      return 80;
+    case DialogDesign::Aristocratic:
+      break;
+  }
+  return kAristocraticHeaderHeight;
+}
+
+void ApplyDialogDesign(QWidget& window, const Settings& settings) {
+  if (DesignOf(settings) != DialogDesign::Purple) {
+    ApplyGreyDesign(window);
+    return;
+  }
+  QPalette palette = window.palette();
+  palette.setColor(QPalette::Window, QColor(110, 60, 160));
+  palette.setColor(QPalette::WindowText, Qt::white);
+  palette.setColor(QPalette::Base, StoredColour(kDarkEditBackground));
+  palette.setColor(QPalette::Text, Qt::white);
+  window.setPalette(palette);
+  window.setAutoFillBackground(true);
+  // The purple design's buttons are in the cards colours with gold text.
+  for (TZefCardsButton* button : window.findChildren<TZefCardsButton*>()) {
+    button->SetScheme(ColorSB::DCards);
+    button->SetColorMouse(StoredColour(kDarkButtonText));
+  }
+}
+
+void PaintDialogHeader(QPainter& painter, int client_width, int client_height,
+                       const QString& caption, const Settings& settings) {
+  const DialogDesign design = DesignOf(settings);
+  if (design == DialogDesign::Aristocratic) {
+    PaintAristocraticHeader(painter, client_width, caption, settings);
+    return;
+  }
+  painter.save();
+  QFont font(QString::fromStdString(settings.FontName[static_cast<int>(FontRole::Serif)]));
+  font.setBold(true);
+  font.setPixelSize(
+      ScaledFontHeight(settings, FontRole::Serif, design == DialogDesign::Concise ? 26 : 32));
+  const QString text = design == DialogDesign::Concise ? caption : caption.toUpper();
+  while (font.pixelSize() > 12 && QFontMetrics(font).horizontalAdvance(text) > client_width - 40)
+    font.setPixelSize(font.pixelSize() - 2);
+  painter.setFont(font);
+  const int height = DialogHeaderHeight(settings);
+  const QFontMetrics metrics(font);
+  const int top = (height - metrics.height()) / 2;
+  if (design == DialogDesign::Concise) {
+    QLinearGradient band(0, 0, 0, height);
+    band.setColorAt(0, QColor(90, 90, 96));
+    band.setColorAt(1, QColor(50, 50, 56));
+    painter.fillRect(QRect(0, 0, client_width, height), band);
+    DrawShadowText(text, 0, client_width, 'c', Qt::white, painter, top);
+  } else {
+    const QString library = QString::fromLatin1(kGraphicsLibrary);
+    QImage picture;
+    JpegPicture form;
+    if (design == DialogDesign::Purple &&
+        LoadLibraryPicture(QStringLiteral("GFormOpt"), library, form)) {
+      painter.drawImage(QRect(0, 0, client_width, client_height), form.image);
+    }
+    if (design == DialogDesign::Ribbons &&
+        LoadLibraryPicture(QStringLiteral("GLenta280x090"), library, picture)) {
+      painter.drawImage(QRect(0, 0, client_width, height), picture);
+    }
+    DrawShadowText(text, 0, client_width, 'c', QColor(255, 255, 0), painter, top);
+  }
+  painter.restore();
 }
 
 void PaintAristocraticHeader(QPainter& painter, int client_width, const QString& caption,

@@ -33,6 +33,19 @@ void StyleDesignButton(QPushButton& button);
 // red whose text turns yellow under the mouse.
 TZefCardsButton* NewDialogButton(const QString& text, QWidget* parent);
 
+// The four designs of the auxiliary windows: grey concise, grey aristocratic, grey with red
+// ribbons (`DialogStyle` 1..3), and purple (`DialogPicture`, from the graphics library; without
+// it the window is grey aristocratic).
+enum class DialogDesign { Concise, Aristocratic, Ribbons, Purple };
+DialogDesign DesignOf(const Settings& settings);
+// The height of a design's header.
+int DialogHeaderHeight(const Settings& settings);
+// The window's colours in its design: the button face for the grey ones, the purple picture.
+void ApplyDialogDesign(QWidget& window, const Settings& settings);
+// The header of the design with the caption; the purple design's picture under everything.
+void PaintDialogHeader(QPainter& painter, int client_width, int client_height,
+                       const QString& caption, const Settings& settings);
+
 // The header across the top of a client area of the given width: the plate centred, the
 // caption in capitals centred on it in the serif role at height 40 (scaled by the role's
 // setting, smaller when it would not fit), bold, yellow with a shadow.

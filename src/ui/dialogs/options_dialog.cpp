@@ -46,12 +46,9 @@ int& RememberedPage() {
 
 TFormOptions::TFormOptions(Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
-  setFixedSize(500, 400);
-  ApplyGreyDesign(*this);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     screen_ = screen->availableGeometry().size();
   pages_ = new QTabWidget(this);
-  pages_->setGeometry(8, kAristocraticHeaderHeight + 4, 484, 400 - kAristocraticHeaderHeight - 50);
   pages_->addTab(BuildGeneral(), QString());
   pages_->addTab(BuildCards(), QString());
   pages_->addTab(BuildDecks(), QString());
@@ -64,8 +61,8 @@ TFormOptions::TFormOptions(Settings& settings, QWidget* parent)
   ok_ = new TZefCardsButton(this);
   ok_->SetScheme(ColorSB::DGreen);
   ok_->SetLightFont(true);
-  ok_->setGeometry((500 - 110) / 2, 400 - 40, 110, 30);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  Redesign();
   LoadControls();
   ApplyLanguage();
   pages_->setCurrentIndex(std::clamp(RememberedPage(), 0, pages_->count() - 1));
@@ -85,10 +82,33 @@ void TFormOptions::showEvent(QShowEvent* event) {
   UpdatePreview();
 }
 
+void TFormOptions::Redesign() {
+  // Each design has its own height; the pages stand under its header, "Ok" at the bottom.
+  const DialogDesign design = DesignOf(settings_);
+  const int height = design == DialogDesign::Concise   ? 360
+                     : design == DialogDesign::Ribbons ? 410
+                     : design == DialogDesign::Purple  ? 400
+                                                       : 375;
+  setFixedSize(500, height);
+  const int top = design == DialogDesign::Purple ? 120 : DialogHeaderHeight(settings_) + 4;
+  const int ok_top = design == DialogDesign::Purple ? 355 : height - 40;
+  pages_->setGeometry(8, top, 484, ok_top - top - 6);
+  ok_->setGeometry((500 - 110) / 2, ok_top, 110, 30);
+  ok_->SetScheme(ColorSB::DGreen);
+  ApplyDialogDesign(*this, settings_);
+  // The pages keep the system's colours, so that their controls read in every design.
+  QPalette plain = QGuiApplication::palette();
+  for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base,
+                                         QPalette::Text, QPalette::Button, QPalette::ButtonText})
+    plain.setColor(role, plain.color(role));  // set, so that the dialog's colours stop here
+  pages_->setPalette(plain);
+  update();
+}
+
 void TFormOptions::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter painter(this);
-  PaintAristocraticHeader(painter, width(), windowTitle(), settings_);
+  PaintDialogHeader(painter, width(), height(), windowTitle(), settings_);
 }
 
 void TFormOptions::Apply(OptionsChange change) {
@@ -231,6 +251,7 @@ void TFormOptions::ChooseDesign(int which, int index) {
     settings_.DialogPicture = false;
     settings_.DialogStyle = 2;
     Apply(OptionsChange::Cards);
+    Redesign();
     return;
   }
   if (which == 0) settings_.MenuDesign = index;
@@ -240,6 +261,7 @@ void TFormOptions::ChooseDesign(int which, int index) {
     if (index < 3) settings_.DialogStyle = index == 0 ? 2 : index == 1 ? 1 : 3;
   }
   Apply(OptionsChange::Cards);
+  Redesign();
 }
 
 void TFormOptions::ApplyLanguage() {

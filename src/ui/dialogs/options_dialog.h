@@ -127,6 +127,8 @@ class TFormOptions : public QDialog {
   void Apply(OptionsChange change);
   void Download(int index);
   void ChooseDesign(int which, int index);
+  // Height, header and colours of the chosen auxiliary window design.
+  void Redesign();
 
   Settings& settings_;
   std::function<void(OptionsChange)> apply_;

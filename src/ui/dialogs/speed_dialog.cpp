@@ -29,21 +29,21 @@ int TFormSpeed::PreviewInterval(int speed) {
 TFormSpeed::TFormSpeed(Settings& settings, QWidget* parent) : QDialog(parent), settings_(settings) {
   setWindowTitle(Qs(Text(Tx::ChoiceOfSpeed)));
   setFixedSize(kWidth, kHeight);
-  ApplyGreyDesign(*this);
+
   prompt_ = new QLabel(Qs(Text(Tx::SelectFlightSpeed)), this);
-  prompt_->setGeometry(30, kAristocraticHeaderHeight + 6, kWidth - 60, 20);
+  prompt_->setGeometry(30, DialogHeaderHeight(settings_) + 6, kWidth - 60, 20);
   track_ = new QSlider(Qt::Horizontal, this);
   track_->setRange(1, 6);
   track_->setTickPosition(QSlider::TicksBelow);
   track_->setTickInterval(1);
   track_->setPageStep(1);
-  track_->setGeometry(30, kAristocraticHeaderHeight + 30, kWidth - 60, 30);
+  track_->setGeometry(30, DialogHeaderHeight(settings_) + 30, kWidth - 60, 30);
   track_->setValue(std::clamp(settings_.Speed, 1, 6));
   for (int speed = 1; speed <= 6; ++speed) {
     auto* label = new QLabel(QString::number(speed), this);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(30 + (speed - 1) * (kWidth - 60 - 10) / 5 - 5,
-                       kAristocraticHeaderHeight + 58, 20, 14);
+                       DialogHeaderHeight(settings_) + 58, 20, 14);
   }
   ok_ = new TZefCardsButton(Qs(Text(Tx::Ok)), this);
   ok_->SetScheme(ColorSB::DGreen);
@@ -61,11 +61,12 @@ TFormSpeed::TFormSpeed(Settings& settings, QWidget* parent) : QDialog(parent), s
     update(kLane.adjusted(-2, -2, 2, 2));
   });
   timer_.start();
+  ApplyDialogDesign(*this, settings_);
 }
 
 void TFormSpeed::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  PaintAristocraticHeader(p, width(), windowTitle(), settings_);
+  PaintDialogHeader(p, width(), height(), windowTitle(), settings_);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QColor(120, 120, 120));
   p.setBrush(QColor(20, 100, 50));

@@ -26,18 +26,17 @@ QString Qs(const std::string& text) {
 
 TFormWait::TFormWait(const Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
-  ApplyGreyDesign(*this);
   setFixedSize(kWidth, kHeight);
 
   waiting_ = new QLabel(this);
   waiting_->setTextFormat(Qt::PlainText);
   waiting_->setWordWrap(true);
-  waiting_->setGeometry(16, kAristocraticHeaderHeight + 10, kWidth - 32, 44);
+  waiting_->setGeometry(16, DialogHeaderHeight(settings_) + 10, kWidth - 32, 44);
 
   players_ = new QListWidget(this);
   players_->setSelectionMode(QAbstractItemView::NoSelection);
   players_->setFocusPolicy(Qt::NoFocus);
-  players_->setGeometry(16, kAristocraticHeaderHeight + 60, kWidth - 32, 116);
+  players_->setGeometry(16, DialogHeaderHeight(settings_) + 60, kWidth - 32, 116);
 
   ok_ = NewDialogButton(QString(), this);
   cancel_ = NewDialogButton(QString(), this);
@@ -47,6 +46,7 @@ TFormWait::TFormWait(const Settings& settings, QWidget* parent)
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
   StartWaiting(WaitRole::Server);
+  ApplyDialogDesign(*this, settings_);
 }
 
 void TFormWait::StartWaiting(WaitRole role) {
@@ -97,7 +97,7 @@ void TFormWait::Recaption() {
 void TFormWait::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter painter(this);
-  PaintAristocraticHeader(painter, width(), Qs(Text(Tx::NetworkGame)), settings_);
+  PaintDialogHeader(painter, width(), height(), Qs(Text(Tx::NetworkGame)), settings_);
 }
 
 }  // namespace quorvex

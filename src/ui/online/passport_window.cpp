@@ -48,7 +48,7 @@ QIcon FlagIcon(const std::string& code) {
 TFormPassport::TFormPassport(Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
   setWindowTitle(Qs(Text(Tx::MyPassport)));
-  ApplyGreyDesign(*this);
+
   nick_ = new QLineEdit(FromFile(settings_.TopTenNick), this);
   nick_->setMaxLength(12);
   city_ = new QLineEdit(FromFile(settings_.TopTenCity), this);
@@ -66,7 +66,7 @@ TFormPassport::TFormPassport(Settings& settings, QWidget* parent)
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(20, kAristocraticHeaderHeight + 10, 20, 14);
+  grid->setContentsMargins(20, DialogHeaderHeight(settings_) + 10, 20, 14);
   grid->addWidget(new QLabel(Qs(Text(Tx::Nick)), this), 0, 0);
   grid->addWidget(nick_, 0, 1);
   grid->addWidget(nick_lamp_, 0, 2);
@@ -108,6 +108,7 @@ TFormPassport::TFormPassport(Settings& settings, QWidget* parent)
   connect(city_, &QLineEdit::textEdited, this, [this] { TextsChanged(false); });
   TextsChanged(true);
   TextsChanged(false);
+  ApplyDialogDesign(*this, settings_);
 }
 
 void TFormPassport::FillCountries(int region) {
@@ -165,7 +166,7 @@ void TFormPassport::done(int result) {
 void TFormPassport::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter painter(this);
-  PaintAristocraticHeader(painter, width(), windowTitle(), settings_);
+  PaintDialogHeader(painter, width(), height(), windowTitle(), settings_);
 }
 
 void ShowPassport(Settings& settings, QWidget* parent) {

@@ -31,8 +31,8 @@ TFormStats::TFormStats(WorldStats& stats, Settings& settings, std::function<void
       settings_(settings),
       save_settings_(std::move(save_settings)) {
   setWindowTitle(Qs(Text(Tx::Statistics)));
-  ApplyGreyDesign(*this);
-  int y = kAristocraticHeaderHeight + 12;
+
+  int y = DialogHeaderHeight(settings_) + 12;
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(15);
   for (QLabel*& line : lines_) {
@@ -54,12 +54,13 @@ TFormStats::TFormStats(WorldStats& stats, Settings& settings, std::function<void
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   setFixedSize(kWidth, y + 46);
   Show(stats_.ReadTotals());
+  ApplyDialogDesign(*this, settings_);
 }
 
 void TFormStats::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter painter(this);
-  PaintAristocraticHeader(painter, width(), Qs(Text(Tx::WorldStats)), settings_);
+  PaintDialogHeader(painter, width(), height(), Qs(Text(Tx::WorldStats)), settings_);
 }
 
 QString TFormStats::Line(int index) const {
