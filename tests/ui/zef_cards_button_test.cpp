@@ -207,6 +207,20 @@ TEST(ZefCardsButton, GlyphAndTextAreCentredTogetherWithTheGapOfTheHeight) {
   }
 }
 
+TEST(ZefCardsButton, ALongCaptionIsMadeSmallerToFit) {
+  TZefCardsButton button(QString::fromUtf8("Лучшая десятка"));
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setBold(true);
+  font.setPixelSize(16);
+  button.setFont(font);
+  button.resize(120, 30);
+  const QFont fitted = button.FittedFont();
+  EXPECT_LT(fitted.pixelSize(), 16);
+  EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(button.text()), 120 - 2 * 8);
+  button.resize(400, 30);
+  EXPECT_EQ(button.FittedFont().pixelSize(), 16);
+}
+
 TEST(ZefCardsButton, ShotOfAllKinds) {
   QWidget sheet;
   sheet.setAutoFillBackground(true);

@@ -150,6 +150,20 @@ QImage TZefCardsButton::Face() const {
   return face;
 }
 
+QFont TZefCardsButton::FittedFont() const {
+  // A caption longer than the space between the caps (a long translation) is made smaller
+  // rather than cut.
+  QFont fitted = font();
+  QString shown = text();
+  shown.remove(QLatin1Char('&'));
+  const int cap = PlanButton(height(), nata_, scheme_, smooth_).cap_width;
+  const int room = width() - 2 * cap - (icon().isNull() ? 0 : iconSize().width() + 10);
+  if (fitted.pixelSize() <= 0) return fitted;
+  while (fitted.pixelSize() > 8 && QFontMetrics(fitted).horizontalAdvance(shown) > room)
+    fitted.setPixelSize(fitted.pixelSize() - 1);
+  return fitted;
+}
+
 QRect TZefCardsButton::GlyphRect() const {
   if (icon().isNull()) return {};
   const QSize size = iconSize().boundedTo(this->size());
@@ -171,7 +185,7 @@ void TZefCardsButton::paintEvent(QPaintEvent*) {
 
   // The text on one line, centred over the art; the square style sits a pixel higher. A glyph
   // and the text are centred together, the height class's gap between them.
-  painter.setFont(font());
+  painter.setFont(FittedFont());
   painter.setPen(TextColour());
   QRect text_area = rect().translated(shift).translated(0, nata_ ? -1 : 0);
   int text_flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;

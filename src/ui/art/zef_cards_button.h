@@ -83,6 +83,8 @@ class TZefCardsButton : public QPushButton {
   // Where the glyph is drawn: it and the text are centred together, the gap of the height
   // class between them. Null without a glyph.
   QRect GlyphRect() const;
+  // The font the caption is drawn in: the button's, smaller when the caption would not fit.
+  QFont FittedFont() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
