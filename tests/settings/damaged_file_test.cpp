@@ -191,6 +191,19 @@ TEST(ReadDamagedSettings, EachDamageKeepsWhatItShould) {
   }
 }
 
+TEST(ReadDamagedSettings, EmptyPortNickAndCityAreWrittenBackAsTheirDefaults) {
+  Lines lines = SplitLines(SettingsFileText(NonDefaultSettings()));
+  for (int n : {20, 27, 29}) lines[n - 1].clear();
+  const SettingsReadResult result = ReadSettingsText(JoinLines(lines));
+  ASSERT_EQ(result.end, SettingsReadEnd::Complete);
+  const Lines written = SplitLines(SettingsFileText(result.settings));
+  const Settings defaults;
+  EXPECT_EQ(written[19], defaults.LanPort);
+  EXPECT_EQ(written[26], defaults.TopTenNick);
+  EXPECT_EQ(written[28], defaults.TopTenCity);
+  EXPECT_FALSE(written[19].empty() || written[26].empty() || written[28].empty());
+}
+
 TEST(ReadDamagedSettings, OverLongTextLinesDoNotShiftTheLinesAfterThem) {
   const Settings good = NonDefaultSettings();
   Lines lines = SplitLines(SettingsFileText(good));

@@ -12,6 +12,7 @@
 #include "art/card_names.h"
 #include "art/face_pixels.h"
 #include "art/library_rules.h"
+#include "game/platform.h"
 #include "locale/lang_text.h"
 #include "ui/art/background_loader.h"
 #include "ui/art/card_images.h"
@@ -24,6 +25,13 @@ namespace {
 const QString kBin = QStringLiteral(QUORVEX_BIN_DIR);
 
 using testing::Card;
+
+// Always the first choice.
+class FirstRandom : public Random {
+ public:
+  void Reseed() override {}
+  int Below(int) override { return 0; }
+};
 
 // A working directory inside a parent, each holding the libraries a test puts there; every
 // notice shown meanwhile is kept.
@@ -295,6 +303,45 @@ TEST_F(CardLoading, NarrowFacesWithoutLibraryBStillHaveBacksToDraw) {
   images.DrawBack(0, 0, p);
   p.end();
   EXPECT_GT(qAlpha(cell.pixel(cell.width() / 2, cell.height() / 2)), 200);
+}
+
+TEST_F(CardLoading, WithoutLibraryBEveryWindowSizeHasBacksToDraw) {
+  // Faces from library A, wide and narrow, and from the program; a back design of library B,
+  // which is missing: at every size every back is drawn over its whole cell.
+  Provide(kCardsLibraryA, "work");
+  struct Case {
+    int face, deck, window_size;
+  } const cases[] = {{5, 3, 1},  {5, 3, 3},  {5, 3, 4}, {5, 3, 5},  {29, 3, 1},
+                     {29, 3, 4}, {29, 3, 5}, {0, 9, 5}, {29, 0, 5}, {5, 11, 5}};
+  for (const Case& c : cases) {
+    const std::string label = std::to_string(c.face) + "/" + std::to_string(c.deck) + " size " +
+                              std::to_string(c.window_size);
+    settings_.CardFaceSet = c.face;
+    settings_.DeckSet = c.deck;
+    CardImages images(settings_);
+    Window(images, c.window_size);
+    images.LoadCardFaces();
+    EXPECT_EQ(settings_.DeckSet, 0) << label;
+    for (int weekday = 1; weekday <= 7; ++weekday) {
+      FirstRandom random;
+      images.ChooseBack(weekday, random);
+      for (const bool rotated : {false, true}) {
+        const QSize cell = rotated ? QSize(images.Cell().height, images.Cell().width)
+                                   : QSize(images.Cell().width, images.Cell().height);
+        QImage drawn(cell, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter p(&drawn);
+        images.DrawBack(0, 0, p, rotated);
+        p.end();
+        // Opaque from edge to edge through the middle, apart from the rounded corners.
+        const int y = cell.height() / 2, x = cell.width() / 2;
+        EXPECT_GT(qAlpha(drawn.pixel(x, y)), 200) << label << " day " << weekday;
+        EXPECT_GT(qAlpha(drawn.pixel(1, y)), 200) << label << " day " << weekday;
+        EXPECT_GT(qAlpha(drawn.pixel(cell.width() - 2, y)), 200) << label << " day " << weekday;
+        EXPECT_GT(qAlpha(drawn.pixel(x, 1)), 200) << label << " day " << weekday;
+      }
+    }
+  }
 }
 
 TEST_F(CardLoading, ClassicNarrowBigBacksMissingResetTheFacesToo) {
