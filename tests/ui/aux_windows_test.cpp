@@ -5,16 +5,24 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <filesystem>
+#include <initializer_list>
+#include <vector>
 
 #include "locale/lang_text.h"
 #include "records/club_file.h"
 #include "settings/settings.h"
+#include "shot.h"
+#include "ui/art/button_style.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/about_window.h"
+#include "ui/dialogs/count_window.h"
 #include "ui/dialogs/dialog_design.h"
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/dialogs/help_window.h"
+#include "ui/dialogs/history_window.h"
 #include "ui/dialogs/notice_window.h"
+#include "ui/dialogs/speed_dialog.h"
 #include "ui/dialogs/top_ten_window.h"
 #include "ui/dialogs/wait_window.h"
 #include "ui/menu/title_banner.h"
@@ -101,12 +109,68 @@ TEST(ProminentButtons, TheOkAndCancelOfTheSmallWindowsAreCardStyleButtons) {
   TFormAbout about(settings);
   TFormWait wait(settings);
   TFormEndGame end_game(EndGameInput{});
-  const std::pair<QWidget*, int> windows[] = {
-      {&notice, 1}, {&about, 1}, {&wait, 2}, {&end_game, 1}};
+  const ClubFile club = FreshClubFile();
+  TFormTopTen top_ten(club, false);
+  TFHistory history(std::filesystem::temp_directory_path() / "quorvex-no-history-here");
+  TFormCount count(TCount{}, "Mr.X");
+  const std::pair<QWidget*, int> windows[] = {{&notice, 1},   {&about, 1},   {&wait, 2},
+                                              {&end_game, 1}, {&top_ten, 1}, {&history, 1},
+                                              {&count, 1}};
   for (const auto& [window, buttons] : windows) {
     EXPECT_EQ(window->findChildren<TZefCardsButton*>().size(), size_t(buttons))
         << window->metaObject()->className();
   }
+}
+
+// Every card-style button of a window, in the new style or not.
+std::vector<bool> Styles(const QWidget& window) {
+  std::vector<bool> styles;
+  for (const TZefCardsButton* button : window.findChildren<TZefCardsButton*>())
+    styles.push_back(button->Nata());
+  return styles;
+}
+
+TEST(ButtonStyle, EveryWindowDrawsItsButtonsInTheChosenStyle) {
+  for (const bool new_style : {true, false}) {
+    Settings settings;
+    settings.NewButtons = new_style;
+    // Windows given the settings follow them; the others follow the style the main window
+    // applied last.
+    ApplyButtonStyle(nullptr, settings);
+    EXPECT_EQ(NewButtonStyle(), new_style);
+    Settings other = settings;
+    TFormAbout about(settings);
+    TFormWait wait(settings);
+    TFormSpeed speed(other);
+    TFormNotice notice(QStringLiteral("line"), QString(), QString());
+    TFormEndGame end_game(EndGameInput{});
+    const ClubFile club = FreshClubFile();
+    TFormTopTen top_ten(club, false);
+    TFormCount count(TCount{}, "Mr.X");
+    for (const QWidget* window : std::initializer_list<const QWidget*>{
+             &about, &wait, &speed, &notice, &end_game, &top_ten, &count}) {
+      const std::vector<bool> styles = Styles(*window);
+      EXPECT_FALSE(styles.empty()) << window->metaObject()->className();
+      for (bool style : styles) EXPECT_EQ(style, new_style) << window->metaObject()->className();
+    }
+    if (new_style) {
+      testing::SaveShot(about.grab().toImage(), "about_new_buttons");
+      testing::SaveShot(notice.grab().toImage(), "notice_new_buttons");
+      testing::SaveShot(top_ten.grab().toImage(), "top_ten_new_buttons");
+    }
+    // The wait window lives for the whole run and follows a change of the settings.
+    settings.NewButtons = !new_style;
+    wait.SetSettings(settings);
+    for (bool style : Styles(wait)) EXPECT_EQ(style, !new_style);
+    ApplyButtonStyle(nullptr, Settings{});
+  }
+  // A button given as the root is styled too.
+  TZefCardsButton button;
+  Settings settings;
+  settings.NewButtons = true;
+  ApplyButtonStyle(&button, settings);
+  EXPECT_TRUE(button.Nata());
+  ApplyButtonStyle(nullptr, Settings{});
 }
 
 TEST(TopTenWindow, EveryPlaceStandsAtSeventyBeforeItsName) {

@@ -20,6 +20,7 @@
 
 #include "locale/lang_text.h"
 #include "settings/settings_file.h"
+#include "ui/art/button_style.h"
 #include "ui/art/card_images.h"
 #include "ui/art/resource_library.h"
 #include "ui/art/zef_cards_button.h"
@@ -163,6 +164,24 @@ TEST_F(OptionsTest, DesignsFollowTheGraphicsLibrary) {
   dialog.AuxiliaryDesign()->setCurrentIndex(3);
   EXPECT_FALSE(settings.DialogPicture);
   EXPECT_EQ(dialog.AuxiliaryDesign()->currentIndex(), 0);
+}
+
+TEST_F(OptionsTest, NewButtonsRedrawTheDialogsOwnButtonsAtOnce) {
+  TFormOptions dialog(settings);
+  EXPECT_FALSE(dialog.OkButton()->Nata());
+  std::vector<OptionsChange> changes;
+  dialog.SetApply([&changes](OptionsChange change) { changes.push_back(change); });
+  dialog.NewButtonsBox()->setChecked(true);
+  EXPECT_TRUE(settings.NewButtons);
+  EXPECT_TRUE(dialog.OkButton()->Nata());
+  EXPECT_EQ(changes, std::vector<OptionsChange>{OptionsChange::Buttons});
+  dialog.NewButtonsBox()->setChecked(false);
+  EXPECT_FALSE(dialog.OkButton()->Nata());
+  // Opened with the new style chosen, the dialog starts in it.
+  settings.NewButtons = true;
+  TFormOptions again(settings);
+  EXPECT_TRUE(again.OkButton()->Nata());
+  ApplyButtonStyle(nullptr, Settings{});
 }
 
 TEST_F(OptionsTest, ACardDesignWithoutItsLibraryLeavesTheClassicCards) {

@@ -11,6 +11,7 @@
 
 #include "locale/lang_text.h"
 #include "online/service_addresses.h"
+#include "ui/art/button_style.h"
 #include "ui/art/own_pictures.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/dialog_design.h"
@@ -77,6 +78,7 @@ TFormAbout::TFormAbout(const Settings& settings, QWidget* parent)
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   ApplyDialogDesign(*this, settings_);
+  ApplyButtonStyle(this, settings_);
 }
 
 QLabel* TFormAbout::AddLink(const QString& caption, const QString& text, const QString& target,

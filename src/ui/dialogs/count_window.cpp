@@ -7,6 +7,9 @@
 #include <utility>
 
 #include "locale/lang_text.h"
+#include "ui/art/button_style.h"
+#include "ui/art/zef_cards_button.h"
+#include "ui/dialogs/dialog_design.h"
 
 namespace quorvex {
 namespace {
@@ -47,7 +50,7 @@ TFormCount::TFormCount(const TCount& count, const std::string& player, QWidget* 
     grid->addWidget(shown, line, 1, Qt::AlignRight);
     ++line;
   }
-  auto* ok = new QPushButton(Qs(Text(Tx::Ok)), this);
+  auto* ok = NewDialogButton(Qs(Text(Tx::Ok)), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
@@ -55,6 +58,7 @@ TFormCount::TFormCount(const TCount& count, const std::string& player, QWidget* 
   layout->addLayout(grid);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  ApplyButtonStyle(this);
 }
 
 }  // namespace quorvex

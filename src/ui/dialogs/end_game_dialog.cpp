@@ -11,6 +11,7 @@
 
 #include "locale/lang_text.h"
 #include "sound/effects.h"
+#include "ui/art/button_style.h"
 #include "ui/art/resource_library.h"
 #include "ui/art/touch_effect.h"
 #include "ui/art/zef_cards_button.h"
@@ -163,6 +164,7 @@ TFormEndGame::TFormEndGame(const EndGameInput& in, QWidget* parent) : QDialog(pa
   layout->addLayout(row);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  ApplyButtonStyle(this);
 }
 
 int RunEndGame(const EndGameInput& in, QWidget* parent, SoundPlayer* sound) {

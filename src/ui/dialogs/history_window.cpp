@@ -12,6 +12,9 @@
 #include "locale/cp1251.h"
 #include "locale/lang_text.h"
 #include "records/history_file.h"
+#include "ui/art/button_style.h"
+#include "ui/art/zef_cards_button.h"
+#include "ui/dialogs/dialog_design.h"
 
 namespace quorvex {
 namespace {
@@ -72,7 +75,7 @@ TFHistory::TFHistory(const std::filesystem::path& program_dir, QWidget* parent)
   connect(list_, &QListWidget::currentRowChanged, this, &TFHistory::ShowFile);
   if (!files.empty()) list_->setCurrentRow(int(files.size()) - 1);
 
-  auto* ok = new QPushButton(Qs(Text(Tx::Ok)), this);
+  auto* ok = NewDialogButton(Qs(Text(Tx::Ok)), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* row = new QHBoxLayout;
@@ -82,6 +85,7 @@ TFHistory::TFHistory(const std::filesystem::path& program_dir, QWidget* parent)
   layout->addLayout(row);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   resize(820, 420);
+  ApplyButtonStyle(this);
 }
 
 void TFHistory::ShowFile(int row) {

@@ -12,6 +12,7 @@
 
 #include "art/text_layout.h"
 #include "locale/lang_text.h"
+#include "ui/art/button_style.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/dialog_design.h"
 
@@ -80,6 +81,7 @@ TFormNotice::TFormNotice(const QString& line1, const QString& line2, const QStri
   ok_->setGeometry(5, y + 10, width - 10, kButtonHeight);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  ApplyButtonStyle(this);
   setFixedSize(width, y + 10 + kButtonHeight + 8);
 }
 

@@ -22,6 +22,7 @@
 #include "locale/lang_text.h"
 #include "locale/languages.h"
 #include "settings/window_scale.h"
+#include "ui/art/button_style.h"
 #include "ui/art/card_images.h"
 #include "ui/art/resource_library.h"
 #include "ui/art/zef_cards_button.h"
@@ -96,6 +97,7 @@ void TFormOptions::Redesign() {
   ok_->setGeometry((500 - 110) / 2, ok_top, 110, 30);
   ok_->SetScheme(ColorSB::DGreen);
   ApplyDialogDesign(*this, settings_);
+  ApplyButtonStyle(this, settings_);
   // The pages keep the system's colours, so that their controls read in every design.
   QPalette plain = QGuiApplication::palette();
   for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base,
@@ -113,6 +115,7 @@ void TFormOptions::paintEvent(QPaintEvent* event) {
 
 void TFormOptions::Apply(OptionsChange change) {
   if (loading_) return;
+  if (change == OptionsChange::Buttons) ApplyButtonStyle(this, settings_);
   if (apply_) apply_(change);
   // A loader that fell back changed the settings: the lists show what is in force.
   LoadControls();

@@ -5,6 +5,7 @@
 #include <QSlider>
 
 #include "locale/lang_text.h"
+#include "ui/art/button_style.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/dialog_design.h"
 
@@ -62,6 +63,7 @@ TFormSpeed::TFormSpeed(Settings& settings, QWidget* parent) : QDialog(parent), s
   });
   timer_.start();
   ApplyDialogDesign(*this, settings_);
+  ApplyButtonStyle(this, settings_);
 }
 
 void TFormSpeed::paintEvent(QPaintEvent*) {

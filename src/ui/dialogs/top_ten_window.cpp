@@ -8,6 +8,9 @@
 
 #include "locale/cp1251.h"
 #include "locale/lang_text.h"
+#include "ui/art/button_style.h"
+#include "ui/art/zef_cards_button.h"
+#include "ui/dialogs/dialog_design.h"
 
 namespace quorvex {
 namespace {
@@ -63,13 +66,14 @@ TFormTopTen::TFormTopTen(const ClubFile& club, bool network, QWidget* parent) : 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("picture"));
   picture->setPixmap(Picture(club, network));
-  auto* ok = new QPushButton(Qs(Text(Tx::Ok)), this);
+  auto* ok = NewDialogButton(Qs(Text(Tx::Ok)), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(picture);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  ApplyButtonStyle(this);
 }
 
 }  // namespace quorvex

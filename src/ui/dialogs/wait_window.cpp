@@ -8,6 +8,7 @@
 
 #include "locale/lang_text.h"
 #include "settings/font_roles.h"
+#include "ui/art/button_style.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/dialog_design.h"
 
@@ -47,6 +48,7 @@ TFormWait::TFormWait(const Settings& settings, QWidget* parent)
 
   StartWaiting(WaitRole::Server);
   ApplyDialogDesign(*this, settings_);
+  ApplyButtonStyle(this, settings_);
 }
 
 void TFormWait::StartWaiting(WaitRole role) {
@@ -73,6 +75,7 @@ void TFormWait::SetOkEnabled(bool enabled) {
 
 void TFormWait::SetSettings(const Settings& settings) {
   settings_ = settings;
+  ApplyButtonStyle(this, settings_);
   Recaption();
 }
 
