@@ -221,6 +221,29 @@ TEST(ZefCardsButton, ALongCaptionIsMadeSmallerToFit) {
   EXPECT_EQ(button.FittedFont().pixelSize(), 16);
 }
 
+TEST(ZefCardsButton, AGlyphsGapIsKeptWhenTheCaptionIsFitted) {
+  // 45 high: caps of 13, a gap of 28 between the glyph and the text.
+  QPixmap glyph(16, 16);
+  glyph.fill(Qt::yellow);
+  TZefCardsButton button(QStringLiteral("Download"));
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setBold(true);
+  font.setPixelSize(16);
+  button.setFont(font);
+  button.setIcon(QIcon(glyph));
+  button.setIconSize(QSize(16, 16));
+  button.SetHeight(HeightSB::D45);
+  const int text = QFontMetrics(font).horizontalAdvance(button.text());
+  // Room for the caption with a narrower gap, not with the gap of its height.
+  button.resize(2 * 13 + 16 + 28 + text - 6, 45);
+  const QFont fitted = button.FittedFont();
+  EXPECT_LT(fitted.pixelSize(), 16);
+  const int fitted_text = QFontMetrics(fitted).horizontalAdvance(button.text());
+  const QRect at = button.GlyphRect();
+  EXPECT_GE(at.left(), 13);
+  EXPECT_LE(at.right() + 1 + 28 + fitted_text, button.width() - 13);
+}
+
 TEST(ZefCardsButton, ShotOfAllKinds) {
   QWidget sheet;
   sheet.setAutoFillBackground(true);

@@ -156,8 +156,10 @@ QFont TZefCardsButton::FittedFont() const {
   QFont fitted = font();
   QString shown = text();
   shown.remove(QLatin1Char('&'));
-  const int cap = PlanButton(height(), nata_, scheme_, smooth_).cap_width;
-  const int room = width() - 2 * cap - (icon().isNull() ? 0 : iconSize().width() + 10);
+  const ButtonLayout plan = PlanButton(height(), nata_, scheme_, smooth_);
+  // The glyph and its gap share the room with the text.
+  const int room =
+      width() - 2 * plan.cap_width - (icon().isNull() ? 0 : iconSize().width() + plan.glyph_gap);
   if (fitted.pixelSize() <= 0) return fitted;
   while (fitted.pixelSize() > 8 && QFontMetrics(fitted).horizontalAdvance(shown) > room)
     fitted.setPixelSize(fitted.pixelSize() - 1);
@@ -170,7 +172,7 @@ QRect TZefCardsButton::GlyphRect() const {
   const int gap = PlanButton(height(), nata_, scheme_, smooth_).glyph_gap;
   QString shown = text();
   shown.remove(QLatin1Char('&'));
-  const int text_width = fontMetrics().horizontalAdvance(shown);
+  const int text_width = QFontMetrics(FittedFont()).horizontalAdvance(shown);
   const int block = size.width() + gap + text_width;
   const int start = (width() - block) / 2;
   const int x = glyph_side_ == GlyphSide::Left ? start : start + text_width + gap;
