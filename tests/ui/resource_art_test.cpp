@@ -6,7 +6,9 @@
 #include <QMovie>
 #include <QPainter>
 
+#include "shot.h"
 #include "ui/art/button_pieces.h"
+#include "ui/art/plate_banner.h"
 #include "ui/art/resource_library.h"
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/media/gif_banner.h"
@@ -75,6 +77,36 @@ TEST(ResourceArt, TheGifBannerStandsOnItsPlate) {
   // A point of the plate far from the text.
   const QPoint edge(6, plate.height() / 2);
   EXPECT_EQ(QColor(shown.pixel(edge)).rgb(), QColor(plate.pixel(edge)).rgb());
+}
+
+TEST(ResourceArt, TheWaitBannerIsThePlateAtItsSizeWithRedText) {
+  const QSize size(350, 80);
+  const QImage banner = RenderPlateBanner(size, QStringLiteral("Please, wait..."), 22)
+                            .convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(banner.size(), size);
+  testing::SaveShot(banner, "wait_banner");
+  // The plate stretched to the banner: its left edge is the plate's, scaled.
+  const QImage plate =
+      Own(QStringLiteral("AdvBar3")).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QPoint edge(8, size.height() / 2);
+  const QColor shown(banner.pixel(edge)), stored(plate.pixel(edge));
+  EXPECT_NEAR(shown.red(), stored.red(), 12);
+  EXPECT_NEAR(shown.green(), stored.green(), 12);
+  EXPECT_NEAR(shown.blue(), stored.blue(), 12);
+  // The text is red and in the middle; without it the middle is plate only.
+  const QImage bare = RenderPlateBanner(size, QString(), 22).convertToFormat(QImage::Format_ARGB32);
+  int red = 0;
+  for (int y = 0; y < size.height(); ++y)
+    for (int x = 0; x < size.width(); ++x) {
+      const QColor c(banner.pixel(x, y));
+      if (banner.pixel(x, y) != bare.pixel(x, y) && c.red() > 200 && c.green() < 60 &&
+          c.blue() < 60) {
+        ++red;
+        EXPECT_GT(x, 50);
+        EXPECT_LT(x, 300);
+      }
+    }
+  EXPECT_GT(red, 100);
 }
 
 }  // namespace

@@ -1,17 +1,44 @@
 #include "ui/art/plate_banner.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/art/resource_library.h"
 
 namespace quorvex {
+
+QImage RenderPlateBanner(QSize size, const QString& text, int font_pixels) {
+  QImage banner(size, QImage::Format_ARGB32_Premultiplied);
+  banner.fill(Qt::transparent);
+  if (banner.isNull()) return banner;
+  QImage plate;
+  LoadLibraryPicture(QStringLiteral("AdvBar3"), QString(), plate);
+  QPainter painter(&banner);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const QRect area(QPoint(0, 0), size);
+  if (!plate.isNull()) {
+    painter.drawImage(area, plate);
+  } else {
+    // The plate is the program's own; should it be missing the text still stands on a plate.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(250, 240, 210));
+    painter.setPen(QPen(QColor(128, 96, 32), 1));
+    painter.drawRoundedRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+  }
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setBold(true);
+  font.setPixelSize(std::max(1, font_pixels));
+  painter.setFont(font);
+  painter.setPen(Qt::red);
+  painter.drawText(area, Qt::AlignCenter, text);
+  return banner;
+}
 
 PlateBanner::PlateBanner(QWidget* window, QSize size, std::function<QString()> text,
                          int font_pixels)
     : QWidget(window), text_(std::move(text)), font_pixels_(font_pixels) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFixedSize(size);
-  LoadLibraryPicture(QStringLiteral("AdvBar3"), QString(), plate_);
   hide();
 }
 
@@ -25,21 +52,7 @@ void PlateBanner::ShowNow() {
 
 void PlateBanner::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  if (!plate_.isNull()) {
-    painter.drawImage(rect(), plate_);
-  } else {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(250, 240, 210));
-    painter.setPen(QPen(QColor(128, 96, 32), 1));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
-  }
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setBold(true);
-  font.setPixelSize(font_pixels_);
-  painter.setFont(font);
-  painter.setPen(Qt::red);
-  painter.drawText(rect(), Qt::AlignCenter, text_ ? text_() : QString());
+  painter.drawImage(0, 0, RenderPlateBanner(size(), text_ ? text_() : QString(), font_pixels_));
 }
 
 }  // namespace quorvex

@@ -10,6 +10,10 @@
 
 namespace quorvex {
 
+// The banner as a picture: the plate stretched to `size`, clear where the plate is, and `text`
+// centred over it in red, bold, `font_pixels` high. Both banners of the window are drawn from it.
+QImage RenderPlateBanner(QSize size, const QString& text, int font_pixels);
+
 class PlateBanner : public QWidget {
   Q_OBJECT
 
@@ -24,7 +28,6 @@ class PlateBanner : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QImage plate_;
   std::function<QString()> text_;
   int font_pixels_;
 };
