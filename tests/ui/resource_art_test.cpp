@@ -5,11 +5,14 @@
 #include <QLabel>
 #include <QMovie>
 #include <QPainter>
+#include <QTest>
 
 #include "shot.h"
 #include "ui/art/button_pieces.h"
 #include "ui/art/plate_banner.h"
 #include "ui/art/resource_library.h"
+#include "ui/art/touch_effect.h"
+#include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/media/gif_banner.h"
 
@@ -52,6 +55,30 @@ TEST(ResourceArt, EndOfGameAnimationsRunOrStandOnTheirStillFrame) {
     EXPECT_EQ(standing.Animation()->currentFrameNumber(), c.still - 1) << c.place;
     EXPECT_EQ(TFormEndGame::StillFrame(standing.Result()), c.still);
   }
+}
+
+TEST(ResourceArt, TheEndOfGameOkTouchesWhenTheSettingAsks) {
+  SetLibraryDirectory(QStringLiteral(QUORVEX_BIN_DIR));
+  for (const bool effect : {true, false}) {
+    EndGameInput in{1, 100, 1, false};
+    in.click_effect = effect;
+    TFormEndGame dialog(in);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* ok = dialog.findChild<TZefCardsButton*>();
+    ASSERT_NE(ok, nullptr);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    const auto* ripple = dialog.findChild<TouchEffect*>();
+    EXPECT_EQ(ripple != nullptr, effect);
+    // With the ripple the window stays a moment so that it is seen; without, it closes at once.
+    EXPECT_EQ(dialog.isVisible(), effect);
+    if (ripple) {
+      EXPECT_LE((ripple->geometry().center() - ok->geometry().center()).manhattanLength(), 2);
+      QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 2000);
+    }
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  }
+  SetLibraryDirectory(QString());
 }
 
 TEST(ResourceArt, TheMedalIsTheProgramsPicture) {
