@@ -45,6 +45,8 @@ class OptionsTest : public ::testing::Test {
     SetNoticeHook(nullptr);
     SetLibraryDirectory(QString());
     SetCurrentLanguage(0);
+    // A test that chose the new buttons leaves the classic ones for the windows after it.
+    ApplyButtonStyle(nullptr, Settings{});
   }
   Settings settings;
   std::vector<std::string> notices;
@@ -181,7 +183,6 @@ TEST_F(OptionsTest, NewButtonsRedrawTheDialogsOwnButtonsAtOnce) {
   settings.NewButtons = true;
   TFormOptions again(settings);
   EXPECT_TRUE(again.OkButton()->Nata());
-  ApplyButtonStyle(nullptr, Settings{});
 }
 
 TEST_F(OptionsTest, ACardDesignWithoutItsLibraryLeavesTheClassicCards) {
