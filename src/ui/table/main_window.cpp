@@ -28,6 +28,7 @@
 #include "settings/settings.h"
 #include "settings/window_scale.h"
 #include "sound/effects.h"
+#include "ui/art/button_style.h"
 #include "ui/art/picture_helpers.h"
 #include "ui/art/resource_library.h"
 #include "ui/dialogs/about_window.h"
@@ -157,8 +158,7 @@ void MainWindow::ApplyDisplaySettings() {
   }
   setCursor(arrow_cursor_);
   // The card-style buttons of the window and of the windows it holds, in the chosen style.
-  for (TZefCardsButton* button : findChildren<TZefCardsButton*>())
-    button->SetNata(settings_->NewButtons);
+  ApplyButtonStyle(this, *settings_);
   table_painter_.Reload(*settings_);
   RefreshMenuBanners();
   // Hands were laid out for the old card size.
