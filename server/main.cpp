@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHostAddress>
+#include <QLockFile>
 #include <QLoggingCategory>
 #include <QSocketNotifier>
 #include <csignal>
@@ -75,9 +76,18 @@ int main(int argc, char** argv) {
                     .arg(listen_text));
 
   const QString data_dir = QDir(parser.value(data)).absolutePath();
-  if (!QDir().mkpath(data_dir) ||
-      !QDir().mkpath(QDir(data_dir).filePath(QStringLiteral("avatars"))))
-    return Fail(QStringLiteral("cannot make the data folder %1").arg(data_dir));
+  for (const QString& folder :
+       {QString(), QStringLiteral("avatars"), QStringLiteral("musik"), QStringLiteral("radio")})
+    if (!QDir().mkpath(QDir(data_dir).filePath(folder)))
+      return Fail(QStringLiteral("cannot make the data folder %1").arg(data_dir));
+  // Two servers on one SQLite file would each answer from lists they remember, missing the
+  // other's writes; PostgreSQL tells every server of every write.
+  QLockFile lock(QDir(data_dir).filePath(QStringLiteral("server.lock")));
+  if (!parser.isSet(database) && !lock.tryLock(0))
+    return Fail(
+        lock.error() == QLockFile::LockFailedError
+            ? QStringLiteral("another quorvex-server already uses the data folder %1").arg(data_dir)
+            : QStringLiteral("cannot write in the data folder %1").arg(data_dir));
 
   const QString bin = QCoreApplication::applicationDirPath();
   quorvex::server::ServerPlaces places;

@@ -1,6 +1,7 @@
 #include "service_server.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QHttpServerResponse>
@@ -18,7 +19,7 @@ const QByteArray kText = QByteArrayLiteral("text/plain; charset=windows-1251");
 
 bool SafeFileName(const QString& name) {
   static const QRegularExpression pattern(
-      QStringLiteral("^[A-Za-z0-9_-]{1,64}(\\.[A-Za-z0-9]{1,8})?$"));
+      QStringLiteral("^[A-Za-z0-9_~-]{1,128}(\\.[A-Za-z0-9]{1,8})?$"));
   return pattern.match(name).hasMatch();
 }
 
@@ -96,8 +97,10 @@ QHttpServerResponse ServiceServer::Post(const QHttpServerRequest& request,
 
 QHttpServerResponse ServiceServer::File(const QHttpServerRequest& request, const QString& dir,
                                         const QString& name, const QByteArray& type) {
-  QFile file(QDir(dir).filePath(name));
-  if (!SafeFileName(name) || dir.isEmpty() || !file.open(QIODevice::ReadOnly))
+  const QString path = QDir(dir).filePath(name);
+  QFile file(path);
+  if (!SafeFileName(name) || dir.isEmpty() || !QFileInfo(path).isFile() ||
+      !file.open(QIODevice::ReadOnly))
     return Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::NotFound), 404, 0);
   const QByteArray data = file.readAll();
   return Logged(request, QHttpServerResponse(type, data), 200, data.size());
@@ -158,6 +161,16 @@ void ServiceServer::Route() {
                 return File(request, QDir(places_.data_dir).filePath(QStringLiteral("avatars")),
                             name, QByteArrayLiteral("image/jpeg"));
               });
+  // The online music (its playlist and tracks) and the radio's station list, as they are put
+  // into the data folder.
+  for (const char* folder : {"musik", "radio"}) {
+    const QString name = QString::fromLatin1(folder);
+    http_.route(QStringLiteral("/%1/<arg>").arg(name),
+                [this, name](const QString& file, const QHttpServerRequest& request) {
+                  return File(request, QDir(places_.data_dir).filePath(name), file,
+                              QByteArrayLiteral("application/octet-stream"));
+                });
+  }
   http_.route(QStringLiteral("/downloads/progr/cards/<arg>"),
               [this](const QString& name, const QHttpServerRequest& request) {
                 return File(request, places_.downloads_dir, name,

@@ -47,7 +47,7 @@ class ServiceServer {
   QFile log_;
 };
 
-// A file name a request may ask for: letters, digits, "_", "-" and one dot, nothing else.
+// A file name a request may ask for: letters, digits, "_", "-", "~" and one dot, nothing else.
 bool SafeFileName(const QString& name);
 
 }  // namespace quorvex::server

@@ -51,6 +51,14 @@ bool KnownList(qint64 gid) {
   return gid == 47 || gid == 147 || gid == 347 || gid == 100;
 }
 
+Services::Services(Storage& storage) : storage_(storage) {
+  storage_.OnListChanged([this](qint64 gid) { top_ten_.remove(gid); });
+}
+
+Services::~Services() {
+  storage_.OnListChanged({});
+}
+
 QByteArray Services::TopTen(qint64 gid) {
   const auto cached = top_ten_.constFind(gid);
   if (cached != top_ten_.constEnd()) return *cached;
@@ -82,7 +90,6 @@ QByteArray Services::WriteEntry(const Form& form, qint64 gid) {
     return kRefusal;
   const auto place = storage_.WriteEntry(e);
   if (!place) return kRefusal;
-  top_ten_.remove(gid);
   return NumberReply(*place);
 }
 

@@ -15,7 +15,10 @@ inline const QByteArray kRefusal = QByteArrayLiteral("no#");
 
 class Services {
  public:
-  explicit Services(Storage& storage) : storage_(storage) {}
+  explicit Services(Storage& storage);
+  ~Services();
+  Services(const Services&) = delete;
+  Services& operator=(const Services&) = delete;
 
   QByteArray Records(const Form& form);
   QByteArray Stats(const Form& form);

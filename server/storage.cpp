@@ -1,6 +1,7 @@
 #include "storage.h"
 
 #include <QDir>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -11,6 +12,9 @@ namespace quorvex::server {
 namespace {
 
 constexpr int kSchemaVersion = 1;
+// Server processes sharing one PostgreSQL database tell each other of their writes on this
+// channel, so that none of them answers from a list it remembers from before the write.
+const QString kWriteChannel = QStringLiteral("quorvex_records");
 
 QSqlDatabase Db(const QString& connection) {
   return QSqlDatabase::database(connection, false);
@@ -50,6 +54,7 @@ Storage::~Storage() {
   insert_.reset();
   last_id_.reset();
   rank_.reset();
+  notify_.reset();
   {
     QSqlDatabase db = Db(connection_);
     if (db.isValid()) db.close();
@@ -95,7 +100,29 @@ bool Storage::Open(const QString& data_dir, const QString& database_url, QString
       return false;
     }
   }
-  return Migrate(error);
+  return Migrate(error) && (!postgres_ || ListenForWrites(error));
+}
+
+void Storage::OnListChanged(std::function<void(qint64)> changed) {
+  changed_ = std::move(changed);
+}
+
+bool Storage::ListenForWrites(QString* error) {
+  QSqlDriver* driver = Db(connection_).driver();
+  if (!driver->subscribeToNotification(kWriteChannel)) {
+    *error = QStringLiteral("cannot listen for the writes of other servers: %1")
+                 .arg(driver->lastError().text().simplified());
+    return false;
+  }
+  // Our own writes come back too; forgetting a list twice costs nothing.
+  QObject::connect(
+      driver, &QSqlDriver::notification, driver,
+      [this](const QString& name, QSqlDriver::NotificationSource, const QVariant& payload) {
+        bool ok = false;
+        const qint64 gid = payload.toString().toLongLong(&ok);
+        if (name == kWriteChannel && ok && changed_) changed_(gid);
+      });
+  return true;
 }
 
 bool Storage::Migrate(QString* error) {
@@ -160,6 +187,11 @@ std::optional<qint64> Storage::WriteEntry(const Entry& e) {
     rank_ = std::make_unique<QSqlQuery>(db);
     rank_->prepare(QStringLiteral(
         "SELECT COUNT(*) FROM records WHERE gid = ? AND (score > ? OR (score = ? AND rid < ?))"));
+    if (postgres_) {
+      // Sent with the commit, never for a write that is rolled back.
+      notify_ = std::make_unique<QSqlQuery>(db);
+      notify_->prepare(QStringLiteral("SELECT pg_notify('%1', ?)").arg(kWriteChannel));
+    }
   }
   qint64 place = 0;
   const bool ok = InTransaction(db, [&] {
@@ -178,9 +210,15 @@ std::optional<qint64> Storage::WriteEntry(const Entry& e) {
     if (!rank_->exec() || !rank_->next()) return false;
     place = rank_->value(0).toLongLong() + 1;
     rank_->finish();
+    if (notify_) {
+      notify_->bindValue(0, QString::number(e.gid));
+      if (!notify_->exec()) return false;
+      notify_->finish();
+    }
     return true;
   });
   if (!ok) return std::nullopt;
+  if (changed_) changed_(e.gid);
   return place;
 }
 

@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -40,6 +41,10 @@ class Storage {
   bool Open(const QString& data_dir, const QString& database_url, QString* error);
   bool IsPostgres() const { return postgres_; }
 
+  // Called with a list's number whenever an entry was written to it, by this process or, on
+  // PostgreSQL, by any other server process sharing the database.
+  void OnListChanged(std::function<void(qint64)> changed);
+
   // The new entry's place, or nullopt when it could not be written.
   std::optional<qint64> WriteEntry(const Entry& entry);
   // The best `limit` entries of a list, best first (older before newer on equal scores); of one
@@ -56,11 +61,13 @@ class Storage {
  private:
   bool Migrate(QString* error);
   bool EnsureStatsRow(qint64 gid);
+  bool ListenForWrites(QString* error);
 
   QString connection_;
   bool postgres_ = false;
   // The statements of a write, prepared once.
-  std::unique_ptr<QSqlQuery> insert_, last_id_, rank_;
+  std::unique_ptr<QSqlQuery> insert_, last_id_, rank_, notify_;
+  std::function<void(qint64)> changed_;
 };
 
 }  // namespace quorvex::server

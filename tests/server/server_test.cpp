@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 #include <QUuid>
 #include <memory>
@@ -222,14 +223,24 @@ TEST_F(ServerTest, ConfigurationEchoPagesAndFiles) {
   EXPECT_NE(adverts.find("SecAdv0000=005"), std::string::npos);
   EXPECT_NE(adverts.find(server_->Url("/adverts/")), std::string::npos);
   EXPECT_TRUE(GetAddress(client_, server_->Url("/downloads/progr/cards/ZefCGraph1.dll")).ok);
+  // The music's playlist and tracks and the radio's stations, from their folders.
+  for (const char* name :
+       {"musik/_playlist.html", "musik/Some_Band~Some_Song.mp3", "radio/ZefRadio.rad"}) {
+    QFile file(QDir(server_->DataDir()).filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name;
+    file.write(name);
+    file.close();
+    EXPECT_EQ(GetAddress(client_, server_->Url((std::string("/") + name).c_str())).body, name);
+  }
   for (const char* outside :
        {"/downloads/progr/cards/..%2Fquorvex", "/downloads/progr/cards/.bashrc",
-        "/avatars/..%2F..%2Fetc%2Fpasswd", "/avatars/Nobody.jpg"})
+        "/avatars/..%2F..%2Fetc%2Fpasswd", "/avatars/Nobody.jpg", "/musik/..%2Fquorvex.sqlite",
+        "/radio/.", "/musik/"})
     EXPECT_FALSE(GetAddress(client_, server_->Url(outside)).ok) << outside;
   // The log has a line for each request.
   QFile log(QDir(server_->DataDir()).filePath(QStringLiteral("server.log")));
   ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-  EXPECT_EQ(log.readAll().count('\n'), 9);
+  EXPECT_EQ(log.readAll().count('\n'), 15);
 }
 
 TEST_F(ServerTest, AvatarsComeFromTheirFolder) {
@@ -242,6 +253,39 @@ TEST_F(ServerTest, AvatarsComeFromTheirFolder) {
   EXPECT_EQ(FetchAvatar(client_, base, "Anna"), jpeg);
   EXPECT_EQ(FetchAvatar(client_, base, "Bob"), std::nullopt);
   EXPECT_EQ(FetchAvatar(client_, base, "../quorvex"), std::nullopt);
+}
+
+// Server processes sharing one PostgreSQL database see each other's writes at once, though
+// each remembers the top ten it last answered; SQLite's data folder is for one server only.
+TEST_F(ServerTest, ServersSharingTheDataSeeEachOthersWrites) {
+  if (!OnPostgres()) {
+    QProcess second;
+    second.start(kServer,
+                 {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(FreePort()),
+                  QStringLiteral("--data"), server_->DataDir()});
+    ASSERT_TRUE(second.waitForFinished(15000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(second.readAllStandardError().contains("already uses the data folder"));
+    return;
+  }
+  Server other;
+  ASSERT_TRUE(other.Started());
+  Write("Anna", "Riga", 100);
+  const auto top_ten_of_other = [&] {
+    return ReadReplyEntries(
+        PostFields(client_, other.Url("/records.php"), {"gid=47"}, ExchangeLimit::ShortRead).body,
+        10);
+  };
+  ASSERT_EQ(top_ten_of_other().size(), 1u);
+  Write("Bob", "Oslo", 200);
+  // The other server hears of the write as it is committed; give its event loop a moment.
+  std::vector<ReplyFields> seen;
+  for (int i = 0; i < 50 && seen.size() < 2; ++i) {
+    if (i > 0) QThread::msleep(20);
+    seen = top_ten_of_other();
+  }
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0][4], "Bob");
 }
 
 TEST_F(ServerTest, StopsCleanlyOnTerminate) {
