@@ -7,6 +7,7 @@
 #include <QHttpServerResponse>
 #include <QRegularExpression>
 
+#include "guarded_tcp_server.h"
 #include "online/service_addresses.h"
 #include "online/string_cipher.h"
 
@@ -29,7 +30,20 @@ ServiceServer::ServiceServer(Storage& storage, ServerPlaces places)
 }
 
 quint16 ServiceServer::Listen(const QHostAddress& address, quint16 port) {
-  return http_.listen(address, port);
+  auto* tcp = new GuardedTcpServer(
+      kMaxBody,
+      [this](const QHostAddress& from, const QByteArray& request_line, int status) {
+        const QList<QByteArray> words = request_line.split(' ');
+        Log(from, QString::fromLatin1(words.value(0)), QString::fromLatin1(words.value(1)), status,
+            0);
+      },
+      &http_);
+  if (!tcp->listen(address, port)) {
+    delete tcp;
+    return 0;
+  }
+  http_.bind(tcp);
+  return tcp->serverPort();
 }
 
 bool ServiceServer::OpenLog(QString* error) {
@@ -66,20 +80,28 @@ QByteArray ServiceServer::Template(const QString& name) const {
 
 QHttpServerResponse ServiceServer::Logged(const QHttpServerRequest& request,
                                           QHttpServerResponse response, int status, qint64 bytes) {
-  if (log_.isOpen()) {
-    const QString line =
-        QStringLiteral("%1 %2 %3 %4 %5 %6\n")
-            .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs),
-                 request.remoteAddress().toString(),
-                 request.method() == QHttpServerRequest::Method::Post ? QStringLiteral("POST")
-                                                                      : QStringLiteral("GET"),
-                 request.url().path())
-            .arg(status)
-            .arg(bytes);
-    log_.write(line.toUtf8());
-    log_.flush();
-  }
+  Log(request.remoteAddress(),
+      request.method() == QHttpServerRequest::Method::Post ? QStringLiteral("POST")
+                                                           : QStringLiteral("GET"),
+      request.url().path(), status, bytes);
   return response;
+}
+
+void ServiceServer::Log(const QHostAddress& from, const QString& method, const QString& path,
+                        int status, qint64 bytes) {
+  if (!log_.isOpen()) return;
+  // A path as the client sent it may hold anything; it must not break the log into lines.
+  static const QRegularExpression unsafe(QStringLiteral("[\\x00-\\x20\\x7f]"));
+  QString shown = path.isEmpty() ? QStringLiteral("-") : path;
+  shown.replace(unsafe, QStringLiteral("_"));
+  const QString line =
+      QStringLiteral("%1 %2 %3 %4 %5 %6\n")
+          .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs), from.toString(),
+               method.isEmpty() ? QStringLiteral("-") : method, shown)
+          .arg(status)
+          .arg(bytes);
+  log_.write(line.toUtf8());
+  log_.flush();
 }
 
 QHttpServerResponse ServiceServer::Post(const QHttpServerRequest& request,

@@ -34,6 +34,8 @@ class ServiceServer {
   void Route();
   QHttpServerResponse Logged(const QHttpServerRequest& request, QHttpServerResponse response,
                              int status, qint64 bytes);
+  void Log(const QHostAddress& from, const QString& method, const QString& path, int status,
+           qint64 bytes);
   QHttpServerResponse Post(const QHttpServerRequest& request,
                            QByteArray (Services::*service)(const Form&));
   QHttpServerResponse File(const QHttpServerRequest& request, const QString& dir,

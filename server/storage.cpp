@@ -52,9 +52,7 @@ Storage::Storage() : connection_(QUuid::createUuid().toString()) {}
 
 Storage::~Storage() {
   insert_.reset();
-  last_id_.reset();
   rank_.reset();
-  notify_.reset();
   {
     QSqlDatabase db = Db(connection_);
     if (db.isValid()) db.close();
@@ -114,13 +112,14 @@ bool Storage::ListenForWrites(QString* error) {
                  .arg(driver->lastError().text().simplified());
     return false;
   }
-  // Our own writes come back too; forgetting a list twice costs nothing.
+  // Our own writes come back too; they were told of as they were made.
   QObject::connect(
       driver, &QSqlDriver::notification, driver,
-      [this](const QString& name, QSqlDriver::NotificationSource, const QVariant& payload) {
+      [this](const QString& name, QSqlDriver::NotificationSource source, const QVariant& payload) {
         bool ok = false;
         const qint64 gid = payload.toString().toLongLong(&ok);
-        if (name == kWriteChannel && ok && changed_) changed_(gid);
+        if (name == kWriteChannel && source != QSqlDriver::SelfSource && ok && changed_)
+          changed_(gid);
       });
   return true;
 }
@@ -180,18 +179,14 @@ std::optional<qint64> Storage::WriteEntry(const Entry& e) {
     insert_ = std::make_unique<QSqlQuery>(db);
     insert_->prepare(QStringLiteral(
         "INSERT INTO records (gid, score, nick, country, city, r07, r08, r09, r10) VALUES "
-        "(?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    last_id_ = std::make_unique<QSqlQuery>(db);
-    last_id_->prepare(postgres_ ? QStringLiteral("SELECT lastval()")
-                                : QStringLiteral("SELECT last_insert_rowid()"));
+        "(?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING rid"));
     rank_ = std::make_unique<QSqlQuery>(db);
-    rank_->prepare(QStringLiteral(
-        "SELECT COUNT(*) FROM records WHERE gid = ? AND (score > ? OR (score = ? AND rid < ?))"));
-    if (postgres_) {
-      // Sent with the commit, never for a write that is rolled back.
-      notify_ = std::make_unique<QSqlQuery>(db);
-      notify_->prepare(QStringLiteral("SELECT pg_notify('%1', ?)").arg(kWriteChannel));
-    }
+    QString rank = QStringLiteral(
+        "SELECT (SELECT COUNT(*) FROM records WHERE gid = ? AND (score > ? OR (score = ? AND "
+        "rid < ?)))");
+    // The other servers are told with the commit, never of a write that is rolled back.
+    if (postgres_) rank += QStringLiteral(", pg_notify('%1', ?)").arg(kWriteChannel);
+    rank_->prepare(rank);
   }
   qint64 place = 0;
   const bool ok = InTransaction(db, [&] {
@@ -199,22 +194,17 @@ std::optional<qint64> Storage::WriteEntry(const Entry& e) {
                                QVariant(e.country), QVariant(e.city),  QVariant(e.r07),
                                QVariant(e.r08),     QVariant(e.r09),   QVariant(e.r10)};
     for (int i = 0; i < 9; ++i) insert_->bindValue(i, values[i]);
-    if (!insert_->exec()) return false;
-    if (!last_id_->exec() || !last_id_->next()) return false;
-    const qint64 rid = last_id_->value(0).toLongLong();
-    last_id_->finish();
+    if (!insert_->exec() || !insert_->next()) return false;
+    const qint64 rid = insert_->value(0).toLongLong();
+    insert_->finish();
     rank_->bindValue(0, e.gid);
     rank_->bindValue(1, e.score);
     rank_->bindValue(2, e.score);
     rank_->bindValue(3, rid);
+    if (postgres_) rank_->bindValue(4, QString::number(e.gid));
     if (!rank_->exec() || !rank_->next()) return false;
     place = rank_->value(0).toLongLong() + 1;
     rank_->finish();
-    if (notify_) {
-      notify_->bindValue(0, QString::number(e.gid));
-      if (!notify_->exec()) return false;
-      notify_->finish();
-    }
     return true;
   });
   if (!ok) return std::nullopt;

@@ -66,7 +66,7 @@ class Storage {
   QString connection_;
   bool postgres_ = false;
   // The statements of a write, prepared once.
-  std::unique_ptr<QSqlQuery> insert_, last_id_, rank_, notify_;
+  std::unique_ptr<QSqlQuery> insert_, rank_;
   std::function<void(qint64)> changed_;
 };
 

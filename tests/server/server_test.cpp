@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
@@ -87,6 +88,7 @@ class Server {
   }
   QProcess& Process() { return process_; }
   QString DataDir() const { return data_.path(); }
+  quint16 Port() const { return port_; }
 
  private:
   QTemporaryDir data_;
@@ -181,6 +183,45 @@ TEST_F(ServerTest, BadRequestsAreRefusedAndChangeNothing) {
   EXPECT_EQ(big.status, 413);
   EXPECT_EQ(Count(47), 1);
   EXPECT_EQ(TopTen(47).size(), 1u);
+}
+
+// What a raw connection gets back for the bytes it sends, until the server has answered
+// `answers` times or closes it.
+std::string Exchange(quint16 port, const QByteArray& bytes, int answers) {
+  QTcpSocket socket;
+  socket.connectToHost(QHostAddress::LocalHost, port);
+  if (!socket.waitForConnected(5000)) return "no connection";
+  socket.write(bytes);
+  QByteArray got;
+  while (got.count("HTTP/1.1 ") < answers && socket.waitForReadyRead(5000)) got += socket.readAll();
+  return got.toStdString();
+}
+
+// A request is judged by its head: a body declared too long, or of no declared length, is refused
+// before it is read, so no client can make the server hold it; requests within the bounds follow
+// each other on one connection.
+TEST_F(ServerTest, OverlongRequestsAreRefusedBeforeTheyAreRead) {
+  const QByteArray post = "POST /records.php HTTP/1.1\r\nHost: x\r\nContent-Length: ";
+  const struct {
+    QByteArray request;
+    const char* status;
+  } cases[] = {
+      {post + "1000000000\r\n\r\ngid=47&nick=", "413"},
+      {"POST /records.php HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: chunked\r\n\r\n6\r\ngid=47",
+       "411"},
+      {"GET /ip.php HTTP/1.1\r\nX-Long: " + QByteArray(20000, 'a') + "\r\n\r\n", "431"},
+  };
+  for (const auto& c : cases) {
+    const std::string reply = Exchange(server_->Port(), c.request, 1);
+    EXPECT_EQ(reply.substr(0, 12), std::string("HTTP/1.1 ") + c.status) << reply;
+  }
+  Write("Anna", "Riga", 100);
+  const QByteArray count = "rgid=47";
+  const QByteArray two = post + QByteArray::number(count.size()) + "\r\n\r\n" + count + post +
+                         QByteArray::number(count.size()) + "\r\n\r\n" + count;
+  const std::string replies = Exchange(server_->Port(), two, 2);
+  EXPECT_EQ(QByteArray::fromStdString(replies).count("$1$"), 2) << replies;
+  EXPECT_EQ(Count(47), 1);
 }
 
 TEST_F(ServerTest, StatisticsAreSummedPerGame) {
