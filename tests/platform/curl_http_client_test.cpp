@@ -127,6 +127,19 @@ TEST(CurlHttpClient, TheBytesOnTheWire) {
   }
 }
 
+TEST(CurlHttpClient, CookiesLastForTheRun) {
+  CurlHttpClient client;
+  {
+    Endpoint login(
+        "HTTP/1.1 200 OK\r\nSet-Cookie: session=abc; Path=/\r\nContent-Length: 6\r\n"
+        "Connection: close\r\n\r\n$Riga$");
+    EXPECT_TRUE(PostFields(client, login.Url("/account.php"), {"nick=A", "pw=B"}).ok);
+  }
+  Endpoint next(Answer("200 OK", "$5$"));
+  EXPECT_TRUE(PostFields(client, next.Url("/account.php"), {"nick=A"}).ok);
+  EXPECT_NE(next.Received().find("Cookie: session=abc\r\n"), std::string::npos);
+}
+
 TEST(CurlHttpClient, FailuresAreBoundedAndReported) {
   CurlHttpClient::Limits quick;
   quick.short_read_ms = 300;
