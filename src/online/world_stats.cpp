@@ -34,10 +34,12 @@ std::string WorldStats::LikeBody(const std::string& nick) {
   return JoinBody({"gid=" + std::to_string(kGameId), "stat3=1", "stat4=" + nick});
 }
 
-void WorldStats::ReportStart(bool& install_reported) {
+bool WorldStats::ReportStart(bool& install_reported, bool quiet_installation) {
+  if (quiet_installation) return false;
   const bool first = !install_reported;
   const HttpReply reply = PostBody(client_, address_, StartBody(first));
   if (first) install_reported = reply.ok && ReadReplyStatus(reply.body);
+  return true;
 }
 
 bool WorldStats::ReportSession(const SessionCounters& counters) {

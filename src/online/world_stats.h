@@ -37,9 +37,11 @@ class WorldStats {
   WorldStats(HttpClient& client, std::string address)
       : client_(client), address_(std::move(address)) {}
 
-  // Once per run, unless the club file carries the "idd" mark. A first start (not yet reported)
-  // sends 1 and the flag takes the answer; later starts send 0 and ignore it.
-  void ReportStart(bool& install_reported);
+  // Once per run. A first start (not yet reported) sends 1 and the flag takes the answer; later
+  // starts send 0 and ignore it. An installation whose club file carries the "idd" mark
+  // (`quiet_installation`) reports nothing. Whether a report was sent: the settings file is
+  // written after one.
+  bool ReportStart(bool& install_reported, bool quiet_installation = false);
   bool ReportSession(const SessionCounters& counters);
   bool SendLike(const std::string& nick);
   // The totals; nullopt when they could not be read.

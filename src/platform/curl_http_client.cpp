@@ -42,6 +42,18 @@ CurlHttpClient::~CurlHttpClient() {
   if (handle_) curl_easy_cleanup(static_cast<CURL*>(handle_));
 }
 
+long CurlHttpClient::LimitOf(ExchangeLimit limit) const {
+  switch (limit) {
+    case ExchangeLimit::ShortRead:
+      return limits_.short_read_ms;
+    case ExchangeLimit::Download:
+      return limits_.download_ms;
+    case ExchangeLimit::Normal:
+      break;
+  }
+  return limits_.normal_ms;
+}
+
 HttpReply CurlHttpClient::Exchange(const HttpRequest& request) {
   HttpReply reply;
   CURL* curl = static_cast<CURL*>(handle_);
@@ -56,9 +68,7 @@ HttpReply CurlHttpClient::Exchange(const HttpRequest& request) {
   curl_easy_setopt(curl, CURLOPT_URL, request.url.c_str());
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limits_.connect_ms);
-  curl_easy_setopt(
-      curl, CURLOPT_TIMEOUT_MS,
-      request.limit == ExchangeLimit::ShortRead ? limits_.short_read_ms : limits_.normal_ms);
+  curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, LimitOf(request.limit));
   // Cookies are kept for the run; no redirect is followed anywhere.
   curl_easy_setopt(curl, CURLOPT_COOKIEFILE, "");
   curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);

@@ -14,9 +14,9 @@ class CurlHttpClient : public HttpClient {
   // Limits in milliseconds; the defaults are the program's (tests shorten them).
   struct Limits {
     long connect_ms = kConnectTimeoutMs;
-    long short_read_ms = 3000;
-    long normal_ms = 15000;
-    long download_ms = 300000;
+    long short_read_ms = LimitMs(ExchangeLimit::ShortRead);
+    long normal_ms = LimitMs(ExchangeLimit::Normal);
+    long download_ms = LimitMs(ExchangeLimit::Download);
     size_t max_body = 8u << 20;  // a reply larger than this is refused
   };
 
@@ -27,6 +27,8 @@ class CurlHttpClient : public HttpClient {
   CurlHttpClient& operator=(const CurlHttpClient&) = delete;
 
   HttpReply Exchange(const HttpRequest& request) override;
+  // The whole-exchange limit of a request's class, in milliseconds.
+  long LimitOf(ExchangeLimit limit) const;
 
   // Called with true before an exchange and false after it (the window shows the wait cursor).
   void SetBusyHook(std::function<void(bool)> busy) { busy_ = std::move(busy); }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "online/configuration.h"
+#include "online/public_address.h"
 #include "online/service_request.h"
 #include "online/string_cipher.h"
 #include "online/world_stats.h"
@@ -85,6 +86,54 @@ TEST(Configuration, PausesAndAddressesFromTheFile) {
   }
 }
 
+TEST(Configuration, ReadFromItsBuiltInAddressAndAFailedReadKeepsEverything) {
+  ScriptedClient client;
+  Settings settings;
+  const StoredAddress stats_before = settings.StatsAddress;
+  OnlineSwitches switches;
+  switches.world_top_ten = false;  // left from an earlier read
+  switches.account.plain = "http://before.example/";
+  client.answers_ok = false;
+  client.answer = "StatPath=" +
+                  Encipher("http://elsewhere.example/stats.php", AddressKey(ServiceAddress::Stats));
+  FetchConfiguration(client, settings, switches);
+  ASSERT_EQ(client.requests.size(), 1u);
+  EXPECT_FALSE(client.requests[0].post);
+  EXPECT_EQ(client.requests[0].url, BuiltInStoredAddress(ServiceAddress::ConfigFile).plain);
+  EXPECT_TRUE(client.requests[0].url.ends_with("/config.txt"));
+  EXPECT_EQ(settings.StatsAddress, stats_before);
+  EXPECT_EQ(switches.account.plain, "http://before.example/");
+  EXPECT_TRUE(switches.world_top_ten);
+  EXPECT_TRUE(switches.chat);
+  client.answers_ok = true;
+  FetchConfiguration(client, settings, switches);
+  EXPECT_EQ(settings.StatsAddress.plain, "http://elsewhere.example/stats.php");
+}
+
+TEST(PublicAddress, TheEchoedAddressOrNothing) {
+  struct Case {
+    const char* body;
+    bool ok;
+    const char* address;
+  } const cases[] = {
+      {"203.0.113.9", true, "203.0.113.9"},
+      {" 203.0.113.9\r\n", true, "203.0.113.9"},
+      {"2001:db8::1\n", true, "2001:db8::1"},
+      {"<html>Not here</html>", true, ""},
+      {"", true, ""},
+      {"203.0.113.9", false, ""},
+  };
+  for (const Case& c : cases) {
+    ScriptedClient client;
+    client.answer = c.body;
+    client.answers_ok = c.ok;
+    EXPECT_EQ(FetchPublicAddress(client), c.address) << c.body;
+    ASSERT_EQ(client.requests.size(), 1u);
+    EXPECT_FALSE(client.requests[0].post);
+    EXPECT_TRUE(client.requests[0].url.ends_with("/ip.php"));
+  }
+}
+
 TEST(WorldStats, ReportsAndTotals) {
   // A session of 20 deals against the computer won by 350 points.
   const SessionCounters won = CountSession(TableRole::SinglePlayer, 20, 350);
@@ -93,7 +142,11 @@ TEST(WorldStats, ReportsAndTotals) {
   EXPECT_EQ(CountSession(TableRole::SinglePlayer, 3, -90).R[3], 90);
   EXPECT_EQ(CountSession(TableRole::LanServer, 4, 100).R, (std::array<int64_t, 12>{0, 0, 0, 0, 4}));
   EXPECT_EQ(CountSession(TableRole::LanClient, 4, 100).R, (std::array<int64_t, 12>{}));
-  EXPECT_EQ(CountSession(TableRole::TourSeat1, 1, 100).R[5], 1);
+  // A tournament game counts only the seat-1 machine's game, never deals or points.
+  EXPECT_EQ(CountSession(TableRole::TourSeat1, 4, 100).R,
+            (std::array<int64_t, 12>{0, 0, 0, 0, 0, 1}));
+  EXPECT_EQ(CountSession(TableRole::TourSeat2, 4, -100).R, (std::array<int64_t, 12>{}));
+  EXPECT_EQ(CountSession(TableRole::SinglePlayer, 0, 0).R, (std::array<int64_t, 12>{}));
 
   ScriptedClient client;
   WorldStats stats(client, "http://127.0.0.1:1/stats.php");
@@ -110,6 +163,14 @@ TEST(WorldStats, ReportsAndTotals) {
   bool refused = false;
   stats.ReportStart(refused);
   EXPECT_FALSE(refused);
+  // An installation marked "idd" in its club file reports nothing at all.
+  const size_t sent = client.requests.size();
+  bool quiet = false;
+  client.answer = "$ ok#";
+  EXPECT_FALSE(stats.ReportStart(quiet, true));
+  EXPECT_FALSE(quiet);
+  EXPECT_EQ(client.requests.size(), sent);
+  EXPECT_EQ(client.requests.back().url, "http://127.0.0.1:1/stats.php");
 
   client.answer = "$10 4 2 Ann 60 3 900 120 8 2 0 0 0 0 0 0 0 #*";
   const std::optional<TZefStat> totals = stats.ReadTotals();

@@ -47,6 +47,9 @@ TEST(ReplyReaders, FieldsNumbersStatusesAndCodes) {
   EXPECT_TRUE(IsRefusal("no$$"));
   EXPECT_FALSE(IsRefusal("$Anna Reno 1-001$"));
   EXPECT_FALSE(IsRefusal("ok$nobody@example.com$"));
+  EXPECT_FALSE(IsRefusal("$Anna Reno 1-001"));  // data without its closing "$"
+  EXPECT_FALSE(IsRefusal(""));
+  EXPECT_TRUE(IsRefusal("$Anna$no"));
 }
 
 TEST(ReplyReaders, EntriesUpToTheLimit) {

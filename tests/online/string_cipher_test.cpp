@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 
 #include "online/service_addresses.h"
 #include "online/string_cipher.h"
@@ -89,6 +90,21 @@ TEST(ServiceAddresses, BuiltInsDecipherToWebAddressesWithTheirOwnKeys) {
   }
   EXPECT_EQ(keys.size(), std::size(all));
   EXPECT_EQ(plains.size(), std::size(all));
+}
+
+TEST(ServiceAddresses, EveryServiceUnderTheOneBase) {
+  std::string base = BuiltInStoredAddress(ServiceAddress::ConfigFile).plain;
+  ASSERT_TRUE(base.ends_with("/config.txt"));
+  base.resize(base.size() - std::string("/config.txt").size());
+  const std::pair<ServiceAddress, const char*> paths[] = {
+      {ServiceAddress::Account, "/account.php"},
+      {ServiceAddress::TopTen, "/records.php"},
+      {ServiceAddress::Stats, "/stats.php"},
+      {ServiceAddress::Tournament, "/tournament.php"},
+      {ServiceAddress::AvatarBase, "/avatars/"},
+      {ServiceAddress::News, "/news.html"},
+      {ServiceAddress::PublicAddressEcho, "/ip.php"}};
+  for (const auto& [which, path] : paths) EXPECT_EQ(BuiltInStoredAddress(which).plain, base + path);
 }
 
 TEST(ServiceAddresses, StoredFormsThatAreNotAddressesAreRefused) {

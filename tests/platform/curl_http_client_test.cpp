@@ -18,8 +18,10 @@ namespace {
 
 class Endpoint {
  public:
-  // `answer` is the whole HTTP response; empty answers never (the client must give up).
-  explicit Endpoint(std::string answer) : answer_(std::move(answer)) {
+  // `answer` is the whole HTTP response, sent `delay_ms` after the request came in; empty answers
+  // never (the client must give up).
+  explicit Endpoint(std::string answer, int delay_ms = 0)
+      : answer_(std::move(answer)), delay_ms_(delay_ms) {
     fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -73,6 +75,8 @@ class Endpoint {
     }
     received_ = data;
     done_ = true;
+    for (int waited = 0; waited < delay_ms_ && !stop_; waited += 10)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
     if (!answer_.empty()) {
       ::send(client, answer_.data(), answer_.size(), 0);
     } else {
@@ -84,6 +88,7 @@ class Endpoint {
   int fd_ = -1;
   int port_ = 0;
   std::string answer_;
+  int delay_ms_ = 0;
   std::thread thread_;
   std::atomic<bool> stop_{false};
   std::atomic<bool> done_{false};
@@ -122,6 +127,19 @@ TEST(CurlHttpClient, TheBytesOnTheWire) {
   }
 }
 
+TEST(CurlHttpClient, CookiesLastForTheRun) {
+  CurlHttpClient client;
+  {
+    Endpoint login(
+        "HTTP/1.1 200 OK\r\nSet-Cookie: session=abc; Path=/\r\nContent-Length: 6\r\n"
+        "Connection: close\r\n\r\n$Riga$");
+    EXPECT_TRUE(PostFields(client, login.Url("/account.php"), {"nick=A", "pw=B"}).ok);
+  }
+  Endpoint next(Answer("200 OK", "$5$"));
+  EXPECT_TRUE(PostFields(client, next.Url("/account.php"), {"nick=A"}).ok);
+  EXPECT_NE(next.Received().find("Cookie: session=abc\r\n"), std::string::npos);
+}
+
 TEST(CurlHttpClient, FailuresAreBoundedAndReported) {
   CurlHttpClient::Limits quick;
   quick.short_read_ms = 300;
@@ -134,6 +152,22 @@ TEST(CurlHttpClient, FailuresAreBoundedAndReported) {
     const HttpReply reply = PostFields(client, silent.Url(), {"gid=47"}, ExchangeLimit::ShortRead);
     EXPECT_FALSE(reply.ok);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  }
+  {
+    // A resource download has its own, longer limit: a slow answer fails a service request but
+    // completes a download.
+    quick.download_ms = 5000;
+    Endpoint slow(Answer("200 OK", "library"), 700);
+    CurlHttpClient client(quick);
+    HttpRequest request;
+    request.url = slow.Url("/download/ZefBackG03.dll");
+    request.post = false;
+    request.limit = ExchangeLimit::Download;
+    const HttpReply reply = client.Exchange(request);
+    EXPECT_TRUE(reply.ok) << reply.error;
+    EXPECT_EQ(reply.body, "library");
+    Endpoint slow_service(Answer("200 OK", "$ ok#"), 700);
+    EXPECT_FALSE(PostBody(client, slow_service.Url(), "gid=47&stat1=1&stat2=0").ok);
   }
   {
     Endpoint missing(Answer("404 Not Found", "no"));
@@ -150,10 +184,24 @@ TEST(CurlHttpClient, FailuresAreBoundedAndReported) {
       port = std::stoi(gone.Url().substr(17, 5));
     }
     CurlHttpClient client(quick);
+    // The window's wait cursor is on for the exchange and off again after a failure too.
+    std::string busy;
+    client.SetBusyHook([&busy](bool on) { busy += on ? '+' : '-'; });
     const HttpReply reply =
         GetAddress(client, "http://127.0.0.1:" + std::to_string(port) + "/ip.php");
     EXPECT_FALSE(reply.ok);
     EXPECT_FALSE(reply.error.empty());
+    EXPECT_EQ(busy, "+-");
+  }
+  {
+    // A reply larger than the cap is refused, not collected without end.
+    CurlHttpClient::Limits capped = quick;
+    capped.max_body = 1000;
+    Endpoint flood(Answer("200 OK", std::string(5000, 'x')));
+    CurlHttpClient client(capped);
+    const HttpReply reply = GetAddress(client, flood.Url("/news.html"));
+    EXPECT_FALSE(reply.ok);
+    EXPECT_TRUE(reply.body.empty());
   }
 }
 

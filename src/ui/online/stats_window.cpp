@@ -1,5 +1,6 @@
 #include "ui/online/stats_window.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QPainter>
@@ -22,7 +23,26 @@ QString Qs(const std::string& text) {
 constexpr int kWidth = 420;
 constexpr int kLineHeight = 24;
 
+// The wait cursor for as long as a request runs; the window does not answer meanwhile.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 }  // namespace
+
+TFormStats::TFormStats(HttpClient& http, Settings& settings, std::function<void()> save_settings,
+                       QWidget* parent)
+    : QDialog(parent),
+      own_stats_(std::make_unique<WorldStats>(http, settings.StatsAddress.plain)),
+      stats_(*own_stats_),
+      settings_(settings),
+      save_settings_(std::move(save_settings)) {
+  Build();
+}
 
 TFormStats::TFormStats(WorldStats& stats, Settings& settings, std::function<void()> save_settings,
                        QWidget* parent)
@@ -30,6 +50,10 @@ TFormStats::TFormStats(WorldStats& stats, Settings& settings, std::function<void
       stats_(stats),
       settings_(settings),
       save_settings_(std::move(save_settings)) {
+  Build();
+}
+
+void TFormStats::Build() {
   setWindowTitle(Qs(Text(Tx::Statistics)));
 
   int y = DialogHeaderHeight(settings_) + 12;
@@ -53,7 +77,10 @@ TFormStats::TFormStats(WorldStats& stats, Settings& settings, std::function<void
   ok->setGeometry(kWidth - 24 - 100, y, 100, 30);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   setFixedSize(kWidth, y + 46);
-  Show(stats_.ReadTotals());
+  {
+    WaitCursor wait;
+    Show(stats_.ReadTotals());
+  }
   ApplyDialogDesign(*this, settings_);
 }
 
@@ -83,22 +110,37 @@ void TFormStats::Show(const std::optional<TZefStat>& totals) {
     lines_[i]->setText(Qs(Text(Tx::StatsLines, i)) + QStringLiteral(": ") + values[i]);
 }
 
-void TFormStats::Like() {
-  // A like needs a nick: "Incognito" is asked to choose one first.
-  if (settings_.TopTenNick == "Incognito") {
-    QString nick = Qs(Cp1251ToUtf8(settings_.TopTenNick));
-    for (;;) {
-      QInputDialog ask(this);
-      ask.setWindowTitle(Qs(Text(Tx::Nick)));
-      ask.setLabelText(Qs(Text(Tx::Nick)));
-      ask.setTextValue(nick);
-      if (RunModal(ask) != QDialog::Accepted) return;
-      nick = ask.textValue().trimmed();
-      if (CheckPassportText(nick.toStdString(), PassportTextKind::Nick) >= kPassportCyrillic) break;
-    }
-    settings_.TopTenNick = Utf8ToCp1251(nick.toStdString()).value_or(settings_.TopTenNick);
+std::optional<std::string> TFormStats::LikeNick() {
+  // "Incognito" is asked to choose a nick first; so is a nick the passport would not accept (a
+  // damaged settings file), which must not travel in the raw body of the like.
+  const QString stored = Qs(Cp1251ToUtf8(settings_.TopTenNick));
+  if (settings_.TopTenNick != "Incognito" &&
+      CheckPassportText(stored.toStdString(), PassportTextKind::Nick) >= kPassportCyrillic)
+    return settings_.TopTenNick;
+  QString nick = stored;
+  for (;;) {
+    QInputDialog ask(this);
+    ask.setWindowTitle(Qs(Text(Tx::Nick)));
+    ask.setLabelText(Qs(Text(Tx::Nick)));
+    ask.setTextValue(nick);
+    if (RunModal(ask) != QDialog::Accepted) return std::nullopt;
+    nick = ask.textValue().trimmed();
+    if (CheckPassportText(nick.toStdString(), PassportTextKind::Nick) >= kPassportCyrillic) break;
   }
-  if (!stats_.SendLike(settings_.TopTenNick)) return;
+  // The check admits only characters Windows-1251 has.
+  return Utf8ToCp1251(nick.toStdString());
+}
+
+void TFormStats::Like() {
+  const std::optional<std::string> nick = LikeNick();
+  if (!nick) return;
+  settings_.TopTenNick = *nick;
+  bool accepted = false;
+  {
+    WaitCursor wait;
+    accepted = stats_.SendLike(settings_.TopTenNick);
+  }
+  if (!accepted) return;
   like_->setEnabled(false);
   settings_.StatsVoteSent = true;
   if (totals_) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 
 #include "online/world_stats.h"
 #include "settings/settings.h"
@@ -17,7 +18,11 @@ class TFormStats : public QDialog {
   Q_OBJECT
 
  public:
+  // Asks the statistics service at the settings' `StatsAddress` through `http`.
   // `save_settings` writes the settings file after a like was accepted.
+  TFormStats(HttpClient& http, Settings& settings, std::function<void()> save_settings,
+             QWidget* parent = nullptr);
+  // The same with the statistics requests given.
   TFormStats(WorldStats& stats, Settings& settings, std::function<void()> save_settings,
              QWidget* parent = nullptr);
 
@@ -28,9 +33,13 @@ class TFormStats : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void Build();
   void Show(const std::optional<TZefStat>& totals);
   void Like();
+  // The nick a like is sent with; nullopt when the player cancelled the question.
+  std::optional<std::string> LikeNick();
 
+  std::unique_ptr<WorldStats> own_stats_;
   WorldStats& stats_;
   Settings& settings_;
   std::function<void()> save_settings_;
