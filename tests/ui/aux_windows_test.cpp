@@ -14,6 +14,7 @@
 #include "settings/settings.h"
 #include "shot.h"
 #include "ui/art/button_style.h"
+#include "ui/art/resource_library.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/about_window.h"
 #include "ui/dialogs/count_window.h"
@@ -108,11 +109,11 @@ TEST(ProminentButtons, TheOkAndCancelOfTheSmallWindowsAreCardStyleButtons) {
   TFormNotice notice(QStringLiteral("line"), QString(), QString());
   TFormAbout about(settings);
   TFormWait wait(settings);
-  TFormEndGame end_game(EndGameInput{});
+  TFormEndGame end_game(EndGameInput{}, settings);
   const ClubFile club = FreshClubFile();
-  TFormTopTen top_ten(club, false);
-  TFHistory history(std::filesystem::temp_directory_path() / "quorvex-no-history-here");
-  TFormCount count(TCount{}, "Mr.X");
+  TFormTopTen top_ten(club, false, settings);
+  TFHistory history(std::filesystem::temp_directory_path() / "quorvex-no-history-here", settings);
+  TFormCount count(TCount{}, "Mr.X", settings);
   const std::pair<QWidget*, int> windows[] = {{&notice, 1},   {&about, 1},   {&wait, 2},
                                               {&end_game, 1}, {&top_ten, 1}, {&history, 1},
                                               {&count, 1}};
@@ -143,10 +144,10 @@ TEST(ButtonStyle, EveryWindowDrawsItsButtonsInTheChosenStyle) {
     TFormWait wait(settings);
     TFormSpeed speed(other);
     TFormNotice notice(QStringLiteral("line"), QString(), QString());
-    TFormEndGame end_game(EndGameInput{});
+    TFormEndGame end_game(EndGameInput{}, settings);
     const ClubFile club = FreshClubFile();
-    TFormTopTen top_ten(club, false);
-    TFormCount count(TCount{}, "Mr.X");
+    TFormTopTen top_ten(club, false, settings);
+    TFormCount count(TCount{}, "Mr.X", settings);
     for (const QWidget* window : std::initializer_list<const QWidget*>{
              &about, &wait, &speed, &notice, &end_game, &top_ten, &count}) {
       const std::vector<bool> styles = Styles(*window);
@@ -173,14 +174,63 @@ TEST(ButtonStyle, EveryWindowDrawsItsButtonsInTheChosenStyle) {
   ApplyButtonStyle(nullptr, Settings{});
 }
 
+TEST(DialogDesigns, TheScoreWindowsFollowTheChosenDesign) {
+  struct Case {
+    int style;
+    bool picture;
+    DialogDesign design;
+    const char* name;
+  } const cases[] = {{1, false, DialogDesign::Concise, "concise"},
+                     {2, false, DialogDesign::Aristocratic, "aristocratic"},
+                     {3, false, DialogDesign::Ribbons, "ribbons"},
+                     {2, true, DialogDesign::Purple, "purple"}};
+  const ClubFile club = FreshClubFile();
+  SetLibraryDirectory(QStringLiteral(QUORVEX_BIN_DIR));  // the purple pictures' library
+  for (const Case& c : cases) {
+    Settings settings;
+    settings.DialogStyle = c.style;
+    settings.DialogPicture = c.picture;
+    TFormEndGame end_game(EndGameInput{1, 1500, 1, false, false}, settings);
+    TFormTopTen top_ten(club, false, settings);
+    TFHistory history(std::filesystem::temp_directory_path() / "quorvex-no-history-here", settings);
+    TCount count;
+    count.Count_ScoCur = "  1500";
+    TFormCount general(count, "Mr.X", settings);
+    const std::pair<DesignedDialog*, const char*> windows[] = {
+        {&end_game, "end_game"}, {&top_ten, "top_ten"}, {&history, "history"}, {&general, "count"}};
+    for (const auto& [window, name] : windows) {
+      window->show();
+      EXPECT_EQ(window->Design(), c.design) << name;
+      // Nothing of the window's contents covers its header.
+      for (const QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_GE(child->geometry().top(), window->HeaderHeight()) << c.name << ' ' << name;
+      const QList<TZefCardsButton*> buttons = window->findChildren<TZefCardsButton*>();
+      ASSERT_FALSE(buttons.empty());
+      EXPECT_EQ(buttons[0]->Scheme() == ColorSB::DCards, c.picture) << name;
+      testing::SaveShot(window->grab().toImage(),
+                        (std::string("design_") + c.name + '_' + name).c_str());
+    }
+  }
+  SetLibraryDirectory(QString());
+  // On the purple picture the rows are light and 50 higher; the result keeps its green.
+  const EndGameInput best{1, 1500, 1, false};
+  const std::vector<EndGameRow> grey = EndGameRows(best), purple = PurpleEndGameRows(best);
+  ASSERT_EQ(grey.size(), purple.size());
+  for (size_t i = 0; i < grey.size(); ++i) {
+    EXPECT_EQ(purple[i].y, grey[i].y - 50);
+    EXPECT_GT(purple[i].colour.lightness(), 100) << purple[i].text.toStdString();
+  }
+}
+
 TEST(TopTenWindow, EveryPlaceStandsAtSeventyBeforeItsName) {
   ClubFile club = FreshClubFile();
-  TFormTopTen window(club, false);
+  TFormTopTen window(club, false, Settings{});
   const QPixmap picture = window.findChild<QLabel*>(QStringLiteral("picture"))->pixmap();
   const QImage image = picture.toImage();
   const QColor paper = image.pixelColor(5, 5);
   for (int place : {1, 10}) {
-    const int y = 150 + 33 * (place - 1);
+    // The image leaves its empty top of 50 to the window's header.
+    const int y = 150 + 33 * (place - 1) - 50;
     auto inked = [&](int from, int to) {
       for (int x = from; x < to; ++x)
         for (int dy = -8; dy <= 8; ++dy)

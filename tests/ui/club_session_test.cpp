@@ -460,7 +460,7 @@ TEST(EndGameRows, TheThreeClassesTellThePlaceAndTheScore) {
     std::vector<std::string> rows;
     for (const EndGameRow& row : EndGameRows(c.in)) rows.push_back(row.text.toStdString());
     EXPECT_EQ(rows, c.rows) << c.in.place;
-    TFormEndGame dialog(c.in);
+    TFormEndGame dialog(c.in, Settings{});
     EXPECT_EQ(dialog.ShowsMedal(), c.in.place >= 1 && c.in.place <= 10);
   }
 }

@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "locale/lang_text.h"
-#include "ui/art/button_style.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/dialog_design.h"
 
@@ -18,8 +17,9 @@ QString Qs(const std::string& text) {
 }
 }  // namespace
 
-TFormCount::TFormCount(const TCount& count, const std::string& player, QWidget* parent)
-    : QDialog(parent) {
+TFormCount::TFormCount(const TCount& count, const std::string& player, const Settings& settings,
+                       QWidget* parent)
+    : DesignedDialog(settings, parent) {
   setWindowTitle(Qs(Text(Tx::PlayerWord) + ":  " + player));
   auto* heading = new QLabel(Qs(Text(Tx::InformationAboutGame)), this);
   QFont heading_font = heading->font();
@@ -57,8 +57,9 @@ TFormCount::TFormCount(const TCount& count, const std::string& player, QWidget* 
   layout->addWidget(heading, 0, Qt::AlignHCenter);
   layout->addLayout(grid);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
+  layout->setContentsMargins(24, HeaderHeight() + 8, 24, 12);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  ApplyButtonStyle(this);
+  FinishDesign();
 }
 
 }  // namespace quorvex

@@ -1,19 +1,20 @@
 // "General score": the player's counters during a session.
 #pragma once
 
-#include <QDialog>
 #include <string>
+#include "ui/dialogs/designed_dialog.h"
 
 #include "records/score_count.h"
 
 namespace quorvex {
 
-class TFormCount : public QDialog {
+class TFormCount : public DesignedDialog {
   Q_OBJECT
 
  public:
   // `player` is the player's name (UTF-8).
-  TFormCount(const TCount& count, const std::string& player, QWidget* parent = nullptr);
+  TFormCount(const TCount& count, const std::string& player, const Settings& settings,
+             QWidget* parent = nullptr);
 };
 
 }  // namespace quorvex

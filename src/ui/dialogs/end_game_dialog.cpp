@@ -11,7 +11,6 @@
 
 #include "locale/lang_text.h"
 #include "sound/effects.h"
-#include "ui/art/button_style.h"
 #include "ui/art/resource_library.h"
 #include "ui/art/touch_effect.h"
 #include "ui/art/zef_cards_button.h"
@@ -48,11 +47,15 @@ void DrawMedal(QPainter& p, int place) {
   p.drawImage(kMedal, number);
 }
 
-QPixmap Picture(const EndGameInput& in) {
-  QPixmap pixmap(kPicture);
-  pixmap.fill(QColor(0xf4, 0xf0, 0xe4));
+QPixmap Picture(const EndGameInput& in, bool purple) {
+  // The grey designs' rows start lower; the empty top of their image goes to the header.
+  const int cut = purple ? 0 : 40;
+  QPixmap pixmap(kPicture.width(), kPicture.height() - cut);
+  pixmap.fill(purple ? QColor(Qt::transparent) : QColor(0xf4, 0xf0, 0xe4));
   QPainter p(&pixmap);
-  for (const EndGameRow& row : EndGameRows(in)) {
+  p.translate(0, -cut);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  for (const EndGameRow& row : purple ? PurpleEndGameRows(in) : EndGameRows(in)) {
     QFont font = p.font();
     font.setPixelSize(row.height);
     font.setBold(row.height >= 28);
@@ -118,7 +121,19 @@ std::vector<EndGameRow> EndGameRows(const EndGameInput& in) {
   return rows;
 }
 
-TFormEndGame::TFormEndGame(const EndGameInput& in, QWidget* parent) : QDialog(parent), in_(in) {
+std::vector<EndGameRow> PurpleEndGameRows(const EndGameInput& in) {
+  std::vector<EndGameRow> rows = EndGameRows(in);
+  const QColor green(0x40, 0xff, 0x60);
+  for (EndGameRow& row : rows) {
+    const bool result = row.colour == QColor(0x00, 0x80, 0x00);
+    row.colour = result ? green : QColor(Qt::yellow);
+    row.y -= 50;
+  }
+  return rows;
+}
+
+TFormEndGame::TFormEndGame(const EndGameInput& in, const Settings& settings, QWidget* parent)
+    : DesignedDialog(settings, parent), in_(in) {
   setWindowTitle(Qs(Tx::CompletionOfGame));
   auto* animation = new QLabel(this);
   animation->setObjectName(QStringLiteral("animation"));
@@ -145,7 +160,7 @@ TFormEndGame::TFormEndGame(const EndGameInput& in, QWidget* parent) : QDialog(pa
   }
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("picture"));
-  picture->setPixmap(Picture(in_));
+  picture->setPixmap(Picture(in_, Design() == DialogDesign::Purple));
   QPushButton* ok = NewDialogButton(Qs(Tx::Ok), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this, ok] {
@@ -163,12 +178,14 @@ TFormEndGame::TFormEndGame(const EndGameInput& in, QWidget* parent) : QDialog(pa
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
+  layout->setContentsMargins(12, HeaderHeight() + 6, 12, 12);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  ApplyButtonStyle(this);
+  FinishDesign();
 }
 
-int RunEndGame(const EndGameInput& in, QWidget* parent, SoundPlayer* sound) {
-  TFormEndGame dialog(in, parent);
+int RunEndGame(const EndGameInput& in, const Settings& settings, QWidget* parent,
+               SoundPlayer* sound) {
+  TFormEndGame dialog(in, settings, parent);
   if (sound) sound->PlayEffect(EndGameEffect(in.place), false);
   return RunModal(dialog, false);  // it sounds by the place reached
 }

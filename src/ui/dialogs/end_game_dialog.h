@@ -3,10 +3,11 @@
 #pragma once
 
 #include <QColor>
-#include <QDialog>
 #include <QString>
 #include <cstdint>
 #include <vector>
+
+#include "ui/dialogs/designed_dialog.h"
 
 class QMovie;
 
@@ -36,12 +37,15 @@ struct EndGameRow {
   int y = 0;
 };
 std::vector<EndGameRow> EndGameRows(const EndGameInput& in);
+// The same rows as the purple design draws them on its picture: 50 pixels higher, yellow, the
+// result in green.
+std::vector<EndGameRow> PurpleEndGameRows(const EndGameInput& in);
 
-class TFormEndGame : public QDialog {
+class TFormEndGame : public DesignedDialog {
   Q_OBJECT
 
  public:
-  explicit TFormEndGame(const EndGameInput& in, QWidget* parent = nullptr);
+  TFormEndGame(const EndGameInput& in, const Settings& settings, QWidget* parent = nullptr);
 
   const EndGameInput& Input() const { return in_; }
   EndGameClass Result() const { return EndGameClassOf(in_.place); }
@@ -59,6 +63,7 @@ class TFormEndGame : public QDialog {
 
 // Opens the window with the sound of its result class ("WFiBest", "WFiGood", "WFiBads"), heard
 // when the sound is on; returns when the player has closed it.
-int RunEndGame(const EndGameInput& in, QWidget* parent, SoundPlayer* sound);
+int RunEndGame(const EndGameInput& in, const Settings& settings, QWidget* parent,
+               SoundPlayer* sound);
 
 }  // namespace quorvex

@@ -12,7 +12,6 @@
 #include "locale/cp1251.h"
 #include "locale/lang_text.h"
 #include "records/history_file.h"
-#include "ui/art/button_style.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/dialog_design.h"
 
@@ -39,8 +38,9 @@ constexpr int kColumnWidths[] = {45, 65, 210, 45, 55, 55, 80};
 
 }  // namespace
 
-TFHistory::TFHistory(const std::filesystem::path& program_dir, QWidget* parent)
-    : QDialog(parent), dir_(program_dir) {
+TFHistory::TFHistory(const std::filesystem::path& program_dir, const Settings& settings,
+                     QWidget* parent)
+    : DesignedDialog(settings, parent), dir_(program_dir) {
   setWindowTitle(Qs(Text(Tx::HistoryOfGames)));
   list_ = new QListWidget(this);
   grid_ = new QTableWidget(this);
@@ -84,8 +84,9 @@ TFHistory::TFHistory(const std::filesystem::path& program_dir, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
-  resize(820, 420);
-  ApplyButtonStyle(this);
+  layout->setContentsMargins(12, HeaderHeight() + 6, 12, 12);
+  resize(820, 420 + HeaderHeight());
+  FinishDesign();
 }
 
 void TFHistory::ShowFile(int row) {

@@ -1,19 +1,20 @@
 // "History of games": the valid history files in a list, the chosen one's records in a grid.
 #pragma once
 
-#include <QDialog>
 #include <filesystem>
+#include "ui/dialogs/designed_dialog.h"
 
 class QListWidget;
 class QTableWidget;
 
 namespace quorvex {
 
-class TFHistory : public QDialog {
+class TFHistory : public DesignedDialog {
   Q_OBJECT
 
  public:
-  explicit TFHistory(const std::filesystem::path& program_dir, QWidget* parent = nullptr);
+  TFHistory(const std::filesystem::path& program_dir, const Settings& settings,
+            QWidget* parent = nullptr);
 
   QListWidget* List() const { return list_; }
   QTableWidget* SG() const { return grid_; }

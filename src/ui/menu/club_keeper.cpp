@@ -215,12 +215,12 @@ void ClubKeeper::Disconnect() {
 void ClubKeeper::ShowEndOfGame() {
   // Not logged in to an online account: the club's title of a local game.
   if (last_ && last_->cycle_complete) {
+    const Settings defaults;
+    const Settings& settings = settings_ ? *settings_ : defaults;
     EndGameInput input{last_->place, last_->cycle_score, 1, network_};
-    if (settings_) {
-      input.animated = settings_->GifAnimation;
-      input.click_effect = settings_->ClickEffectButtons;
-    }
-    RunEndGame(input, parent_, sound_);
+    input.animated = settings.GifAnimation;
+    input.click_effect = settings.ClickEffectButtons;
+    RunEndGame(input, settings, parent_, sound_);
   }
 }
 

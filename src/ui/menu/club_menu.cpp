@@ -175,18 +175,18 @@ void ClubMenu::ChooseMember(int mode) {
 
 void ClubMenu::ShowTopTen() {
   keeper_.SetNetwork(settings_.NetworkGame);
-  TFormTopTen dialog(keeper_.Club(), keeper_.Network(), window());
+  TFormTopTen dialog(keeper_.Club(), keeper_.Network(), settings_, window());
   RunModal(dialog);
 }
 
 void ClubMenu::ShowHistory() {
-  TFHistory dialog(keeper_.ProgramDir(), window());
+  TFHistory dialog(keeper_.ProgramDir(), settings_, window());
   RunModal(dialog);
 }
 
 void ClubMenu::ShowGeneralScore() {
   if (!keeper_.InSession()) return;
-  TFormCount dialog(keeper_.GeneralScore(), keeper_.PlayerName(), window());
+  TFormCount dialog(keeper_.GeneralScore(), keeper_.PlayerName(), settings_, window());
   RunModal(dialog);
 }
 
