@@ -24,6 +24,7 @@
 #include "ui/art/card_images.h"
 #include "ui/art/resource_library.h"
 #include "ui/art/zef_cards_button.h"
+#include "ui/dialogs/design_icon.h"
 #include "ui/dialogs/dialog_design.h"
 #include "ui/dialogs/notice_window.h"
 #include "ui/dialogs/options_dialog.h"
@@ -227,10 +228,15 @@ TEST_F(OptionsTest, FourDesignsWithTheirHeights) {
     EXPECT_EQ(dialog.height(), c.height) << c.shot;
     testing::SaveShot(dialog.grab().toImage(), c.shot);
   }
-  // The other windows follow the design too.
+  // The other windows follow the design too; the purple one turns its icon.
   TFormSpeed speed(settings);
   EXPECT_EQ(DesignOf(settings), DialogDesign::Purple);
   EXPECT_EQ(speed.OkButton()->Scheme(), ColorSB::DCards);
+  EXPECT_TRUE(speed.Icon().Running());
+  EXPECT_EQ(speed.Icon().Frames(), 12);
+  settings.DialogPicture = false;
+  TFormSpeed grey(settings);
+  EXPECT_FALSE(grey.Icon().Running());
 }
 
 TEST_F(OptionsTest, EveryPageInRussianAndJapaneseIsLookedAt) {

@@ -91,6 +91,56 @@ QImage PurpleForm() {
   return image;
 }
 
+// The icons the purple windows turn in their corner: a gear for the options, a stopwatch hand
+// for the speed. One turn in twelve steps.
+QByteArray TurningIcon(bool gear) {
+  std::vector<QImage> frames;
+  constexpr int kSize = 48, kFrames = 12;
+  for (int f = 0; f < kFrames; ++f) {
+    QImage frame(kSize, kSize, QImage::Format_ARGB32);
+    frame.fill(Qt::transparent);
+    QPainter p(&frame);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(kSize / 2.0, kSize / 2.0);
+    QRadialGradient gold(QPointF(-6, -6), 30);
+    gold.setColorAt(0, QColor(255, 240, 160));
+    gold.setColorAt(1, QColor(190, 130, 20));
+    p.setPen(QPen(QColor(90, 50, 0), 1.5));
+    p.setBrush(gold);
+    if (gear) {
+      p.rotate(f * 30.0 / kFrames);  // eight teeth: a twelfth of a tooth's pitch per step
+      QPainterPath teeth;
+      for (int t = 0; t < 8; ++t) {
+        QPainterPath tooth;
+        tooth.addRoundedRect(QRectF(-4.5, -22, 9, 12), 2, 2);
+        teeth.addPath(QTransform().rotate(t * 45.0).map(tooth));
+      }
+      QPainterPath wheel;
+      wheel.addEllipse(QPointF(0, 0), 15.5, 15.5);
+      QPainterPath hole;
+      hole.addEllipse(QPointF(0, 0), 6, 6);
+      p.drawPath(teeth.united(wheel).subtracted(hole));
+    } else {
+      p.drawEllipse(QPointF(0, 0), 20, 20);
+      p.setBrush(QColor(255, 252, 240));
+      p.drawEllipse(QPointF(0, 0), 16, 16);
+      p.setPen(QPen(QColor(90, 50, 0), 1.2));
+      for (int t = 0; t < 12; ++t) {
+        const double a = t * M_PI / 6;
+        p.drawLine(QPointF(13 * std::sin(a), -13 * std::cos(a)),
+                   QPointF(15.5 * std::sin(a), -15.5 * std::cos(a)));
+      }
+      p.rotate(f * 360.0 / kFrames);
+      p.setPen(QPen(QColor(170, 20, 20), 2.2, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(0, 3), QPointF(0, -13));
+      p.setBrush(QColor(170, 20, 20));
+      p.drawEllipse(QPointF(0, 0), 2.2, 2.2);
+    }
+    frames.push_back(frame);
+  }
+  return EncodeGif(frames, 6);
+}
+
 }  // namespace
 
 bool MakeGraphics(BundleWriter& out) {
@@ -98,6 +148,8 @@ bool MakeGraphics(BundleWriter& out) {
   out.AddJpeg(QStringLiteral("GFormOpt"), PurpleForm(), 88);
   out.AddJpeg(QString::fromLatin1(quorvex::kPurpleMenuBackground), PurpleBackground(), 86);
   out.AddData(QStringLiteral("GIF"), QString::fromLatin1(quorvex::kTouchEffect), TouchEffect());
+  out.AddData(QStringLiteral("GIF"), QStringLiteral("GIcon48Opt"), TurningIcon(true));
+  out.AddData(QStringLiteral("GIF"), QStringLiteral("GIcon48Speed"), TurningIcon(false));
   return true;
 }
 

@@ -11,7 +11,10 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
+#include <algorithm>
 
+#include "locale/lang_text.h"
+#include "locale/languages.h"
 #include "settings/font_roles.h"
 #include "settings/settings.h"
 #include "ui/art/own_pictures.h"
@@ -133,6 +136,28 @@ void PaintDialogHeader(QPainter& painter, int client_width, int client_height,
     }
     DrawShadowText(text, 0, client_width, 'c', QColor(255, 255, 0), painter, top);
   }
+  painter.restore();
+}
+
+void PaintLanguageFlag(QPainter& painter, int client_width, const Settings& settings) {
+  QImage flag;
+  if (!LoadLibraryPicture(QString::fromStdString(OptionsFlagPicture(CurrentLanguage())), QString(),
+                          flag))
+    return;
+  QRect place;
+  if (DesignOf(settings) == DialogDesign::Purple) {
+    place = QRect(client_width - 100 - 25, 22, 100, 68);
+  } else {
+    const int header = DialogHeaderHeight(settings);
+    const int height = std::min(header - 14, 44);
+    const int width = height * flag.width() / std::max(1, flag.height());
+    place = QRect(client_width - width - 14, (header - height) / 2, width, height);
+  }
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(place, flag);
+  painter.setPen(QColor(60, 60, 60, 160));
+  painter.drawRect(place.adjusted(0, 0, -1, -1));
   painter.restore();
 }
 

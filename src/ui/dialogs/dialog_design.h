@@ -46,6 +46,10 @@ void ApplyDialogDesign(QWidget& window, const Settings& settings);
 void PaintDialogHeader(QPainter& painter, int client_width, int client_height,
                        const QString& caption, const Settings& settings);
 
+// The flag of the interface language at the right of the header: 100 x 68 below the purple
+// picture's top, fitted into the header in the grey designs.
+void PaintLanguageFlag(QPainter& painter, int client_width, const Settings& settings);
+
 // The header across the top of a client area of the given width: the plate centred, the
 // caption in capitals centred on it in the serif role at height 40 (scaled by the role's
 // setting, smaller when it would not fit), bold, yellow with a shadow.

@@ -26,6 +26,7 @@
 #include "ui/art/card_images.h"
 #include "ui/art/resource_library.h"
 #include "ui/art/zef_cards_button.h"
+#include "ui/dialogs/design_icon.h"
 #include "ui/dialogs/dialog_design.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/speed_dialog.h"
@@ -63,6 +64,7 @@ TFormOptions::TFormOptions(Settings& settings, QWidget* parent)
   ok_->SetScheme(ColorSB::DGreen);
   ok_->SetLightFont(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  icon_ = new DesignIcon(QStringLiteral("GIcon48Opt"), QPoint(35, 22), this);
   Redesign();
   LoadControls();
   ApplyLanguage();
@@ -104,6 +106,7 @@ void TFormOptions::Redesign() {
                                          QPalette::Text, QPalette::Button, QPalette::ButtonText})
     plain.setColor(role, plain.color(role));  // set, so that the dialog's colours stop here
   pages_->setPalette(plain);
+  icon_->SetRunning(design == DialogDesign::Purple);
   update();
 }
 
@@ -111,6 +114,8 @@ void TFormOptions::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter painter(this);
   PaintDialogHeader(painter, width(), height(), windowTitle(), settings_);
+  PaintLanguageFlag(painter, width(), settings_);
+  icon_->Paint(painter);
 }
 
 void TFormOptions::Apply(OptionsChange change) {

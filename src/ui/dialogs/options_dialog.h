@@ -23,6 +23,8 @@ class QTabWidget;
 
 namespace quorvex {
 
+class DesignIcon;
+
 class TZefCardsButton;
 
 // What a control changed, for the program to apply.
@@ -131,6 +133,7 @@ class TFormOptions : public QDialog {
   void Redesign();
 
   Settings& settings_;
+  DesignIcon* icon_ = nullptr;
   std::function<void(OptionsChange)> apply_;
   std::function<bool(const QString&)> download_;
   std::function<void()> passport_;

@@ -7,6 +7,7 @@
 #include "locale/lang_text.h"
 #include "ui/art/button_style.h"
 #include "ui/art/zef_cards_button.h"
+#include "ui/dialogs/design_icon.h"
 #include "ui/dialogs/dialog_design.h"
 
 namespace quorvex {
@@ -62,6 +63,8 @@ TFormSpeed::TFormSpeed(Settings& settings, QWidget* parent) : QDialog(parent), s
     update(kLane.adjusted(-2, -2, 2, 2));
   });
   timer_.start();
+  icon_ = new DesignIcon(QStringLiteral("GIcon48Speed"), QPoint(16, 16), this);
+  icon_->SetRunning(DesignOf(settings_) == DialogDesign::Purple);
   ApplyDialogDesign(*this, settings_);
   ApplyButtonStyle(this, settings_);
 }
@@ -69,6 +72,7 @@ TFormSpeed::TFormSpeed(Settings& settings, QWidget* parent) : QDialog(parent), s
 void TFormSpeed::paintEvent(QPaintEvent*) {
   QPainter p(this);
   PaintDialogHeader(p, width(), height(), windowTitle(), settings_);
+  icon_->Paint(p);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QColor(120, 120, 120));
   p.setBrush(QColor(20, 100, 50));

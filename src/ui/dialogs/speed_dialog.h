@@ -12,6 +12,8 @@ class QSlider;
 
 namespace quorvex {
 
+class DesignIcon;
+
 class TZefCardsButton;
 
 class TFormSpeed : public QDialog {
@@ -26,6 +28,7 @@ class TFormSpeed : public QDialog {
   QSlider* Track() const { return track_; }
   const QTimer& PreviewTimer() const { return timer_; }
   TZefCardsButton* OkButton() const { return ok_; }
+  const DesignIcon& Icon() const { return *icon_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -35,6 +38,7 @@ class TFormSpeed : public QDialog {
   QSlider* track_ = nullptr;
   QLabel* prompt_ = nullptr;
   TZefCardsButton* ok_ = nullptr;
+  DesignIcon* icon_ = nullptr;
   QTimer timer_;
   int position_ = 0;
   int direction_ = 1;
