@@ -7,7 +7,7 @@ namespace quorvex {
 void RunSessionEnd(SessionEndSteps& steps, const SessionEndInput& input) {
   const bool tournament = IsTournamentRole(input.role);
   const bool lan = input.role == TableRole::LanServer || input.role == TableRole::LanClient;
-  const bool as_account = input.account == AccountState::RatedMatch;
+  const bool as_account = input.account == AccountState::RatingGame;
   const bool club_game = !tournament && !as_account;
   const bool cycle_complete = input.deal_no % 20 == 0;
 

@@ -7,19 +7,17 @@
 #include <cstdint>
 #include <string_view>
 
+#include "game/account_state.h"
 #include "game/deal_state.h"
 
 namespace quorvex {
-
-// Where an online account stands: none, logged in, playing a rated match.
-enum class AccountState : uint8_t { None = 1, LoggedIn = 2, RatedMatch = 3 };
 
 struct SessionEndInput {
   TableRole role = TableRole::SinglePlayer;
   int32_t balance = 0;  // the session's points, seat 2's minus seat 1's
   int deals = 0;        // deals played in this session
   int32_t deal_no = 0;  // the player's running deal number
-  AccountState account = AccountState::None;
+  AccountState account = AccountState::NotLoggedIn;
   bool rated_cycle_complete = false;  // a rated match as the account closed its cycle of 4
 };
 

@@ -3,6 +3,8 @@
 // Texts are UTF-8 here; they become Windows-1251 bytes only on the wire and in the user file.
 #pragma once
 
+#include "game/account_state.h"
+
 #include <cstdint>
 #include <string>
 
@@ -18,12 +20,6 @@ inline constexpr int kProvisionalLoss = 2000;
 inline constexpr int kRatingDivisor = 20;
 // The name prefix of this game's fields in the account's game record.
 inline constexpr const char* kGameFieldPrefix = "qvrx02";
-
-enum class AccountState : uint8_t {
-  NotLoggedIn = 1,
-  LoggedIn = 2,  // games are not rated
-  RatingGame = 3,
-};
 
 // The public profile. On the wire WebSite travels before Skype.
 struct TInfo14 {
