@@ -13,7 +13,8 @@ void RunSessionEnd(SessionEndSteps& steps, const SessionEndInput& input) {
 
   // The online exchanges may take a while: the player sees why the window waits.
   steps.ShowWaitBanner(true);
-  steps.FinishRatedMatch(input.balance);
+  // The account's own rule: only a rated match is updated.
+  const bool rated_cycle_complete = steps.FinishRatedMatch(input.balance) && as_account;
   double rating = 0;
   if (!tournament) rating = steps.NewRating(input.balance, as_account);
   steps.ShowWaitBanner(false);
@@ -36,7 +37,7 @@ void RunSessionEnd(SessionEndSteps& steps, const SessionEndInput& input) {
     steps.ShowEndOfGame();
     if (!lan) steps.OfferResultWrite();
   }
-  if (as_account && !tournament && !lan && input.rated_cycle_complete) steps.WriteAccountCycle();
+  if (as_account && !tournament && !lan && rated_cycle_complete) steps.WriteAccountCycle();
 }
 
 }  // namespace quorvex

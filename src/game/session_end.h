@@ -18,7 +18,6 @@ struct SessionEndInput {
   int deals = 0;        // deals played in this session
   int32_t deal_no = 0;  // the player's running deal number
   AccountState account = AccountState::NotLoggedIn;
-  bool rated_cycle_complete = false;  // a rated match as the account closed its cycle of 4
 };
 
 // What each step does; the window and the records implement them. Steps whose parts do not
@@ -28,7 +27,9 @@ class SessionEndSteps {
   virtual ~SessionEndSteps() = default;
   // The banner over the hidden table while the online steps run.
   virtual void ShowWaitBanner(bool shown) = 0;
-  virtual void FinishRatedMatch(int32_t /*balance*/) {}
+  // The final update of a rated match played as the account; whether it completed the
+  // account's rated cycle (which then goes to the account score list).
+  virtual bool FinishRatedMatch(int32_t /*balance*/) { return false; }
   // The player's new rating: from the club's rule, or from the account's record.
   virtual double NewRating(int32_t balance, bool from_account) = 0;
   // A tournament game's result: the change of the player's tournament score, and the new

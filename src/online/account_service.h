@@ -41,6 +41,8 @@ class AccountService {
  public:
   AccountService(HttpClient& client, std::string address)
       : client_(client), address_(std::move(address)) {}
+  // The service's address as the online configuration gives it.
+  void SetAddress(std::string address) { address_ = std::move(address); }
 
   // Registers the member as given (its DateR, reserves and balance included). The nick and
   // city must check at least 2, password and e-mail 3 (AccountFieldCheck): a member that does

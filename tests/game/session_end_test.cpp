@@ -12,7 +12,10 @@ namespace {
 class StepLog : public SessionEndSteps {
  public:
   void ShowWaitBanner(bool shown) override { log.push_back(shown ? "banner" : "no banner"); }
-  void FinishRatedMatch(int32_t) override { log.push_back("rated match"); }
+  bool FinishRatedMatch(int32_t) override {
+    log.push_back("rated match");
+    return completes_cycle;
+  }
   double NewRating(int32_t, bool from_account) override {
     log.push_back(from_account ? "account rating" : "club rating");
     return 2.5;
@@ -34,6 +37,7 @@ class StepLog : public SessionEndSteps {
   void OfferResultWrite() override { log.push_back("world offer"); }
   void WriteAccountCycle() override { log.push_back("account cycle"); }
   std::vector<std::string> log;
+  bool completes_cycle = false;
 };
 
 using Log = std::vector<std::string>;
@@ -48,34 +52,43 @@ TEST(SessionEnd, StepsRunInOrderAndOnlyWhereTheyBelong) {
   struct Case {
     const char* what;
     SessionEndInput input;
+    bool completes_cycle;  // the account's final update closed its cycle
     Log expected;
   } const cases[] = {
       {"a local cycle closed at 40: no result sound, the end-of-game window, then the world offer",
-       {TableRole::SinglePlayer, 120, 20, 40, AccountState::NotLoggedIn, false},
+       {TableRole::SinglePlayer, 120, 20, 40, AccountState::NotLoggedIn},
+       false,
        with_head({"history 120 20 25", "report", "club", "end of game", "world offer"})},
       {"a local session ended at 37 with nothing won: no sound, no window",
-       {TableRole::SinglePlayer, 0, 3, 37, AccountState::LoggedIn, false},
+       {TableRole::SinglePlayer, 0, 3, 37, AccountState::LoggedIn},
+       false,
        with_head({"history 0 3 25", "report", "club"})},
       {"a local session ended mid-cycle with a loss",
-       {TableRole::SinglePlayer, -90, 2, 13, AccountState::NotLoggedIn, false},
+       {TableRole::SinglePlayer, -90, 2, 13, AccountState::NotLoggedIn},
+       false,
        with_head({"history -90 2 25", "report", "WKoBads", "club"})},
       {"a LAN session closes the connection after the club file and offers no world list",
-       {TableRole::LanServer, 300, 4, 20, AccountState::NotLoggedIn, false},
+       {TableRole::LanServer, 300, 4, 20, AccountState::NotLoggedIn},
+       false,
        with_head({"history 300 4 25", "report", "club", "close", "end of game"})},
       {"the LAN client mid-cycle",
-       {TableRole::LanClient, 50, 2, 6, AccountState::NotLoggedIn, false},
+       {TableRole::LanClient, 50, 2, 6, AccountState::NotLoggedIn},
+       false,
        with_head({"history 50 2 25", "report", "WKoGood", "club", "close"})},
       {"a rated match as the account: no club file, the account's cycle",
-       {TableRole::SinglePlayer, 200, 4, 20, AccountState::RatingGame, true},
+       {TableRole::SinglePlayer, 200, 4, 20, AccountState::RatingGame},
+       true,
        {"banner", "rated match", "account rating", "no banner", "history 200 4 25", "report",
         "account cycle"}},
       {"a tournament game: its result is the change of the tournament score",
-       {TableRole::TourSeat1, -500, 1, 9, AccountState::LoggedIn, false},
+       {TableRole::TourSeat1, -500, 1, 9, AccountState::LoggedIn},
+       false,
        {"banner", "rated match", "no banner", "tournament", "history 35 1 70", "report",
         "WKoBads"}},
   };
   for (const Case& c : cases) {
     StepLog steps;
+    steps.completes_cycle = c.completes_cycle;
     RunSessionEnd(steps, c.input);
     EXPECT_EQ(steps.log, c.expected) << c.what;
   }
