@@ -24,8 +24,12 @@ bool SafeFileName(const QString& name) {
   return pattern.match(name).hasMatch();
 }
 
-ServiceServer::ServiceServer(Storage& storage, ServerPlaces places)
-    : storage_(storage), services_(storage), places_(std::move(places)) {
+ServiceServer::ServiceServer(Storage& storage, ServerPlaces places, int password_iterations)
+    : storage_(storage),
+      accounts_(storage),
+      services_(storage, accounts_),
+      account_(accounts_, password_iterations),
+      places_(std::move(places)) {
   Route();
 }
 
@@ -104,8 +108,7 @@ void ServiceServer::Log(const QHostAddress& from, const QString& method, const Q
   log_.flush();
 }
 
-QHttpServerResponse ServiceServer::Post(const QHttpServerRequest& request,
-                                        QByteArray (Services::*service)(const Form&)) {
+QHttpServerResponse ServiceServer::Post(const QHttpServerRequest& request, const Service& service) {
   if (request.method() != QHttpServerRequest::Method::Post)
     return Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::MethodNotAllowed),
                   405, 0);
@@ -113,8 +116,16 @@ QHttpServerResponse ServiceServer::Post(const QHttpServerRequest& request,
     return Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::PayloadTooLarge),
                   413, 0);
   const std::optional<Form> form = ParseForm(request.body());
-  const QByteArray reply = form ? (services_.*service)(*form) : kRefusal;
-  return Logged(request, QHttpServerResponse(kText, reply), 200, reply.size());
+  QHostAddress from = request.remoteAddress();
+  bool mapped = false;
+  const QHostAddress v4(from.toIPv4Address(&mapped));
+  if (mapped) from = v4;
+  const Caller caller{from.toString(), SessionToken(request.headers())};
+  const ServiceReply reply = form ? service(*form, caller) : ServiceReply{kRefusal, {}};
+  QHttpServerResponse response(kText, reply.body);
+  if (!reply.new_session.isEmpty())
+    response.addHeader(QByteArrayLiteral("Set-Cookie"), SessionCookie(reply.new_session));
+  return Logged(request, std::move(response), 200, reply.body.size());
 }
 
 QHttpServerResponse ServiceServer::File(const QHttpServerRequest& request, const QString& dir,
@@ -135,17 +146,24 @@ void ServiceServer::Route() {
         responder.write(QHttpServerResponder::StatusCode::NotFound);
       });
   http_.route(QStringLiteral("/records.php"), [this](const QHttpServerRequest& request) {
-    return Post(request, &Services::Records);
+    return Post(request, [this](const Form& form, const Caller& caller) {
+      return ServiceReply{services_.Records(form, caller), {}};
+    });
   });
   http_.route(QStringLiteral("/stats.php"), [this](const QHttpServerRequest& request) {
-    return Post(request, &Services::Stats);
-  });
-  // The account and tournament services answer with a refusal until they are built.
-  for (const char* reserved : {"/account.php", "/tournament.php"}) {
-    http_.route(QString::fromLatin1(reserved), [this](const QHttpServerRequest& request) {
-      return Logged(request, QHttpServerResponse(kText, kRefusal), 200, kRefusal.size());
+    return Post(request, [this](const Form& form, const Caller&) {
+      return ServiceReply{services_.Stats(form), {}};
     });
-  }
+  });
+  http_.route(QStringLiteral("/account.php"), [this](const QHttpServerRequest& request) {
+    return Post(request, [this](const Form& form, const Caller& caller) {
+      return account_.Handle(form, caller);
+    });
+  });
+  // The tournament service answers with a refusal until it is built.
+  http_.route(QStringLiteral("/tournament.php"), [this](const QHttpServerRequest& request) {
+    return Logged(request, QHttpServerResponse(kText, kRefusal), 200, kRefusal.size());
+  });
   http_.route(QStringLiteral("/config.txt"), [this](const QHttpServerRequest& request) {
     const QByteArray text = ConfigurationText();
     return Logged(request, QHttpServerResponse(QByteArrayLiteral("text/plain"), text), 200,
