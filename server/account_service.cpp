@@ -86,7 +86,7 @@ ServiceReply AccountService::Handle(const Form& form, const Caller& caller) {
     const auto count = store_.MemberCount();
     if (count) reply = Number(*count);
   } else if (names == Set({"nick", "pw", P("best")})) {
-    reply = ReadRecord(form);
+    reply = ReadRecord(form, caller);
   } else if (names == Set({"nick", "pw", P("kon"), P("best"), P("rating"), P("ses"), P("konl"),
                            P("score"), P("R1"), P("R2")})) {
     reply = SaveRecord(form, caller);
@@ -154,7 +154,7 @@ ServiceReply AccountService::Register(const Form& form, const Caller& caller) {
 }
 
 ServiceReply AccountService::LogIn(const Form& form, const Caller& caller) {
-  const auto member = Authenticated(form);
+  const auto member = Authenticated(form, caller);
   if (!member) return {kRefusal, {}};
   const auto balance = store_.Balance(member->id);
   if (!balance) return {kRefusal, {}};
@@ -176,14 +176,20 @@ ServiceReply AccountService::LogIn(const Form& form, const Caller& caller) {
   return {'$' + fields.join(' ') + '$', token};
 }
 
-std::optional<Member> AccountService::Authenticated(const Form& form) {
+std::optional<Member> AccountService::Authenticated(const Form& form, const Caller& caller) {
   const QByteArray nick = form.value("nick"), password = form.value("pw");
   // Texts no member can have are refused before any lookup or hash.
   if (CheckAccountField(nick, AccountField::Nick) != 3 ||
       CheckAccountField(password, AccountField::Password) != 3)
     return std::nullopt;
+  const qint64 now = Now();
+  if (!throttle_.Allowed(caller.address, now)) return std::nullopt;
   auto member = store_.FindMember(NickKey(nick));
-  if (!member || !passwords_.Verify(password, member->password)) return std::nullopt;
+  if (!member || !passwords_.Verify(password, member->password)) {
+    throttle_.Failed(caller.address, now);
+    return std::nullopt;
+  }
+  throttle_.Succeeded(caller.address);
   return member;
 }
 
@@ -194,8 +200,8 @@ std::optional<Session> AccountService::OwnSession(const Form& form, const Caller
   return session;
 }
 
-QByteArray AccountService::ReadRecord(const Form& form) {
-  const auto member = Authenticated(form);
+QByteArray AccountService::ReadRecord(const Form& form, const Caller& caller) {
+  const auto member = Authenticated(form, caller);
   if (!member) return kRefusal;
   const auto r = store_.ReadRecord(member->id, kGameFieldPrefix);
   if (!r) return kRefusal;
@@ -209,7 +215,7 @@ QByteArray AccountService::ReadRecord(const Form& form) {
 QByteArray AccountService::SaveRecord(const Form& form, const Caller& caller) {
   const auto session = OwnSession(form, caller);
   if (!session) return kRefusal;
-  const auto member = Authenticated(form);
+  const auto member = Authenticated(form, caller);
   if (!member || member->id != session->member_id) return kRefusal;
   const auto kon = Bounded(form, P("kon"), 0), best = Bounded(form, P("best"), -kMaxCounter),
              ses = Bounded(form, P("ses"), 0), konl = Bounded(form, P("konl"), 0),

@@ -14,6 +14,7 @@
 
 #include "account_store.h"
 #include "form.h"
+#include "login_throttle.h"
 #include "password_verifier.h"
 #include "session_cookie.h"
 
@@ -31,7 +32,7 @@ class AccountService {
  private:
   ServiceReply Register(const Form& form, const Caller& caller);
   ServiceReply LogIn(const Form& form, const Caller& caller);
-  QByteArray ReadRecord(const Form& form);
+  QByteArray ReadRecord(const Form& form, const Caller& caller);
   QByteArray SaveRecord(const Form& form, const Caller& caller);
   QByteArray RatingPlace(const Form& form);
   QByteArray RatingTopTen();
@@ -41,12 +42,13 @@ class AccountService {
   QByteArray SaveProfile(const Form& form, const Caller& caller);
 
   // The member named by the form's nick and pw, when the password is right.
-  std::optional<Member> Authenticated(const Form& form);
+  std::optional<Member> Authenticated(const Form& form, const Caller& caller);
   // The caller's live session when it is logged in as the form's nick.
   std::optional<Session> OwnSession(const Form& form, const Caller& caller);
 
   AccountStore& store_;
   PasswordVerifier passwords_;
+  LoginThrottle throttle_;
 };
 
 }  // namespace quorvex::server

@@ -368,6 +368,47 @@ TEST_F(AccountTest, SessionsOfOneAddressAreBounded) {
   EXPECT_EQ(Body(again.http, ProfileBody("Anna", "back")), "$ ok#");
 }
 
+// Guessing is cut short: after ten wrong passwords from one address even the right one is
+// refused for a while.
+TEST_F(AccountTest, WrongPasswordsFromOneAddressAreCutShort) {
+  server_.reset();
+  if (OnPostgres()) EmptyPostgres();
+  server_ = std::make_unique<Server>(QStringList{"--password-iterations", "10000"});
+  ASSERT_TRUE(server_->Started());
+  auto anna = Member("Anna");
+  Player guess{"Anna", "guess1", {}};
+  for (int i = 0; i < 10; ++i) EXPECT_TRUE(IsRefusal(LogIn(guess)));
+  EXPECT_TRUE(IsRefusal(LogIn(*anna)));
+  EXPECT_TRUE(
+      ReadReplyFields(Fields(anna->http, {"nick=Anna", "pw=secret1", "qvrx02best=0"})).empty());
+}
+
+// A data folder or database of a server from before the accounts gets their tables and keeps
+// its lists.
+TEST_F(AccountTest, AnOlderDatabaseGetsTheClubTables) {
+  Player p;
+  const std::string write =
+      "gid=47&nick=Anna&city=Riga&country=1-003&score=10&R7=W&R8=5.7f&R9=#&R10=#*";
+  EXPECT_EQ(ReadReplyNumber(PostBody(p.http, server_->Url("/records.php"), write).body), 1);
+  server_->Process().terminate();
+  ASSERT_TRUE(server_->Process().waitForFinished(5000));
+  for (const char* table : {"sessions", "game_records", "profiles", "balances", "members"})
+    server_->Query(QStringLiteral("DROP TABLE %1").arg(QLatin1String(table)));
+  server_->Query(QStringLiteral("UPDATE schema_version SET version = 1"));
+  const quint16 port = FreePort();
+  QStringList args{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port),
+                   QStringLiteral("--data"), server_->DataDir()};
+  if (OnPostgres()) args << QStringLiteral("--database") << PostgresUrl();
+  QProcess again;
+  again.start(kServer, args);
+  ASSERT_TRUE(again.waitForReadyRead(10000));
+  const std::string url = "http://127.0.0.1:" + std::to_string(port);
+  EXPECT_EQ(PostBody(p.http, url + "/account.php", RegisterBody("Anna", "secret1")).body, "$ ok#");
+  EXPECT_EQ(ReadReplyNumber(PostFields(p.http, url + "/records.php", {"rgid=47"}).body), 1);
+  again.terminate();
+  again.waitForFinished(5000);
+}
+
 // Servers sharing one PostgreSQL database share the sessions: the two halves of a transfer may
 // reach different servers.
 TEST_F(AccountTest, ServersSharingTheDatabaseShareSessions) {
