@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "avatar_ftp.h"
 #include "service_server.h"
 #include "storage.h"
 
@@ -67,7 +68,11 @@ int main(int argc, char** argv) {
       QStringLiteral("Rounds of the password hash for new passwords (at least %1).")
           .arg(quorvex::server::PasswordVerifier::kMinIterations),
       QStringLiteral("n"), QString::number(quorvex::server::PasswordVerifier::kDefaultIterations));
-  parser.addOptions({listen, data, database, base, templates, downloads, iterations});
+  const QCommandLineOption ftp(
+      QStringLiteral("ftp"),
+      QStringLiteral("Also take the members' pictures by FTP on this address (python3-pyftpdlib)."),
+      QStringLiteral("host:port"));
+  parser.addOptions({listen, data, database, base, templates, downloads, iterations, ftp});
   parser.process(app);
 
   if (!parser.isSet(data)) return Fail(QStringLiteral("--data DIR is required (see --help)"));
@@ -118,6 +123,12 @@ int main(int argc, char** argv) {
   if (server.Listen(host, quint16(port)) == 0)
     return Fail(
         QStringLiteral("cannot listen on %1: the port is in use or not allowed").arg(listen_text));
+
+  quorvex::server::AvatarFtp avatar_ftp;
+  if (parser.isSet(ftp) &&
+      !avatar_ftp.Start(parser.value(ftp), data_dir,
+                        quorvex::server::LocalAccountUrl(host, quint16(port)), &error))
+    return Fail(error);
 
   // SIGTERM and SIGINT end the event loop, so that the database is closed cleanly.
   if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signal_pipe) != 0)

@@ -18,6 +18,30 @@ const QByteArray kText = QByteArrayLiteral("text/plain; charset=windows-1251");
 
 }  // namespace
 
+QString ClientAddress(const QHttpServerRequest& request) {
+  QHostAddress from = request.remoteAddress();
+  bool mapped = false;
+  const QHostAddress v4(from.toIPv4Address(&mapped));
+  if (mapped) from = v4;
+  // A helper of this machine (the pictures' FTP door, a reverse proxy) names the client it asks
+  // for; nobody else may.
+  if (from.isLoopback()) {
+    for (const auto& [name, value] : request.headers()) {
+      if (name.compare("x-forwarded-for", Qt::CaseInsensitive) != 0) continue;
+      const QHostAddress named(QString::fromLatin1(value.split(',').last().trimmed()));
+      if (!named.isNull()) return named.toString();
+    }
+  }
+  return from.toString();
+}
+
+bool AvatarFileName(const QString& name) {
+  // Any member's nick (its characters include "." and "@") and ".jpg"; never a hidden file.
+  static const QRegularExpression pattern(
+      QStringLiteral("^[A-Za-z0-9!(),@_-][A-Za-z0-9!(),.@_-]{1,11}\\.jpg$"));
+  return pattern.match(name).hasMatch();
+}
+
 bool SafeFileName(const QString& name) {
   static const QRegularExpression pattern(
       QStringLiteral("^[A-Za-z0-9_~-]{1,128}(\\.[A-Za-z0-9]{1,8})?$"));
@@ -116,11 +140,7 @@ QHttpServerResponse ServiceServer::Post(const QHttpServerRequest& request, const
     return Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::PayloadTooLarge),
                   413, 0);
   const std::optional<Form> form = ParseForm(request.body());
-  QHostAddress from = request.remoteAddress();
-  bool mapped = false;
-  const QHostAddress v4(from.toIPv4Address(&mapped));
-  if (mapped) from = v4;
-  const Caller caller{from.toString(), SessionToken(request.headers())};
+  const Caller caller{ClientAddress(request), SessionToken(request.headers())};
   const ServiceReply reply = form ? service(*form, caller) : ServiceReply{kRefusal, {}};
   QHttpServerResponse response(kText, reply.body);
   if (!reply.new_session.isEmpty())
@@ -129,10 +149,11 @@ QHttpServerResponse ServiceServer::Post(const QHttpServerRequest& request, const
 }
 
 QHttpServerResponse ServiceServer::File(const QHttpServerRequest& request, const QString& dir,
-                                        const QString& name, const QByteArray& type) {
+                                        const QString& name, const QByteArray& type,
+                                        bool name_checked) {
   const QString path = QDir(dir).filePath(name);
   QFile file(path);
-  if (!SafeFileName(name) || dir.isEmpty() || !QFileInfo(path).isFile() ||
+  if (!(name_checked || SafeFileName(name)) || dir.isEmpty() || !QFileInfo(path).isFile() ||
       !file.open(QIODevice::ReadOnly))
     return Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::NotFound), 404, 0);
   const QByteArray data = file.readAll();
@@ -199,7 +220,7 @@ void ServiceServer::Route() {
   http_.route(QStringLiteral("/avatars/<arg>"),
               [this](const QString& name, const QHttpServerRequest& request) {
                 return File(request, QDir(places_.data_dir).filePath(QStringLiteral("avatars")),
-                            name, QByteArrayLiteral("image/jpeg"));
+                            name, QByteArrayLiteral("image/jpeg"), AvatarFileName(name));
               });
   // The online music (its playlist and tracks) and the radio's station list, as they are put
   // into the data folder.

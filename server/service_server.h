@@ -42,8 +42,9 @@ class ServiceServer {
            qint64 bytes);
   using Service = std::function<ServiceReply(const Form&, const Caller&)>;
   QHttpServerResponse Post(const QHttpServerRequest& request, const Service& service);
+  // `name_checked`: the caller has judged the name itself.
   QHttpServerResponse File(const QHttpServerRequest& request, const QString& dir,
-                           const QString& name, const QByteArray& type);
+                           const QString& name, const QByteArray& type, bool name_checked = false);
   QByteArray Template(const QString& name) const;
 
   Storage& storage_;
@@ -55,6 +56,11 @@ class ServiceServer {
   QFile log_;
 };
 
+// The address of the client a request comes from.
+QString ClientAddress(const QHttpServerRequest& request);
+
+// A member's picture: the nick and ".jpg".
+bool AvatarFileName(const QString& name);
 // A file name a request may ask for: letters, digits, "_", "-", "~" and one dot, nothing else.
 bool SafeFileName(const QString& name);
 
