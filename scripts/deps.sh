@@ -8,7 +8,7 @@ QUORVEX_PACKAGES=(
   qt6-svg-dev kdegames-card-data-kf5 gnome-cards-data fonts-symbola
   qt6-multimedia-dev libfluidsynth-dev timgm6mb-soundfont libespeak-ng-dev
   libcurl4-openssl-dev qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libqt6sql6-psql
-  postgresql postgresql-common
+  postgresql postgresql-common python3-pyftpdlib
 )
 
 # Installs whichever of the packages are missing, as root or through sudo.
@@ -64,8 +64,9 @@ quorvex_start_local_server() {
   fi
   local data="$QUORVEX_ROOT/build/server-data"
   mkdir -p "$data"
+  # The members' pictures come in by FTP on the next port.
   nohup "$QUORVEX_ROOT/build/bin/quorvex-server" --listen "127.0.0.1:$port" --data "$data" \
-    >"$data/console.log" 2>&1 &
+    --ftp "127.0.0.1:$((port + 1))" >"$data/console.log" 2>&1 &
   local i
   for i in $(seq 1 50); do
     if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "avatar_ftp.h"
 #include "service_server.h"
 #include "storage.h"
 
@@ -39,8 +40,8 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("quorvex-server"));
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
-      "The online services of Quorvex: world lists and chat, statistics, the configuration file, "
-      "news, adverts, avatars and the download area."));
+      "The online services of Quorvex: the club's accounts, world lists and chat, statistics, the "
+      "configuration file, news, adverts, avatars and the download area."));
   parser.addHelpOption();
   const QCommandLineOption listen(QStringLiteral("listen"),
                                   QStringLiteral("Address and port to listen on."),
@@ -62,7 +63,16 @@ int main(int argc, char** argv) {
   const QCommandLineOption downloads(QStringLiteral("downloads"),
                                      QStringLiteral("Folder of the resource files to download."),
                                      QStringLiteral("dir"));
-  parser.addOptions({listen, data, database, base, templates, downloads});
+  const QCommandLineOption iterations(
+      QStringLiteral("password-iterations"),
+      QStringLiteral("Rounds of the password hash for new passwords (at least %1).")
+          .arg(quorvex::server::PasswordVerifier::kMinIterations),
+      QStringLiteral("n"), QString::number(quorvex::server::PasswordVerifier::kDefaultIterations));
+  const QCommandLineOption ftp(
+      QStringLiteral("ftp"),
+      QStringLiteral("Also take the members' pictures by FTP on this address (python3-pyftpdlib)."),
+      QStringLiteral("host:port"));
+  parser.addOptions({listen, data, database, base, templates, downloads, iterations, ftp});
   parser.process(app);
 
   if (!parser.isSet(data)) return Fail(QStringLiteral("--data DIR is required (see --help)"));
@@ -74,6 +84,13 @@ int main(int argc, char** argv) {
   if (!port_ok || port == 0 || port > 65535 || host.isNull())
     return Fail(QStringLiteral("--listen wants host:port, such as 127.0.0.1:8047, not %1")
                     .arg(listen_text));
+
+  bool rounds_ok = false;
+  const int rounds = parser.value(iterations).toInt(&rounds_ok);
+  if (!rounds_ok || rounds < quorvex::server::PasswordVerifier::kMinIterations)
+    return Fail(QStringLiteral("--password-iterations wants a number of at least %1, not %2")
+                    .arg(quorvex::server::PasswordVerifier::kMinIterations)
+                    .arg(parser.value(iterations)));
 
   const QString data_dir = QDir(parser.value(data)).absolutePath();
   for (const QString& folder :
@@ -101,11 +118,17 @@ int main(int argc, char** argv) {
   quorvex::server::Storage storage;
   QString error;
   if (!storage.Open(data_dir, parser.value(database), &error)) return Fail(error);
-  quorvex::server::ServiceServer server(storage, places);
+  quorvex::server::ServiceServer server(storage, places, rounds);
   if (!server.OpenLog(&error)) return Fail(error);
   if (server.Listen(host, quint16(port)) == 0)
     return Fail(
         QStringLiteral("cannot listen on %1: the port is in use or not allowed").arg(listen_text));
+
+  quorvex::server::AvatarFtp avatar_ftp;
+  if (parser.isSet(ftp) &&
+      !avatar_ftp.Start(parser.value(ftp), data_dir,
+                        quorvex::server::LocalAccountUrl(host, quint16(port)), &error))
+    return Fail(error);
 
   // SIGTERM and SIGINT end the event loop, so that the database is closed cleanly.
   if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signal_pipe) != 0)

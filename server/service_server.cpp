@@ -18,14 +18,42 @@ const QByteArray kText = QByteArrayLiteral("text/plain; charset=windows-1251");
 
 }  // namespace
 
+QString ClientAddress(const QHttpServerRequest& request) {
+  QHostAddress from = request.remoteAddress();
+  bool mapped = false;
+  const QHostAddress v4(from.toIPv4Address(&mapped));
+  if (mapped) from = v4;
+  // A helper of this machine (the pictures' FTP door, a reverse proxy) names the client it asks
+  // for; nobody else may.
+  if (from.isLoopback()) {
+    for (const auto& [name, value] : request.headers()) {
+      if (name.compare("x-forwarded-for", Qt::CaseInsensitive) != 0) continue;
+      const QHostAddress named(QString::fromLatin1(value.split(',').last().trimmed()));
+      if (!named.isNull()) return named.toString();
+    }
+  }
+  return from.toString();
+}
+
+bool AvatarFileName(const QString& name) {
+  // Any member's nick (its characters include "." and "@") and ".jpg"; never a hidden file.
+  static const QRegularExpression pattern(
+      QStringLiteral("^[A-Za-z0-9!(),@_-][A-Za-z0-9!(),.@_-]{1,11}\\.jpg$"));
+  return pattern.match(name).hasMatch();
+}
+
 bool SafeFileName(const QString& name) {
   static const QRegularExpression pattern(
       QStringLiteral("^[A-Za-z0-9_~-]{1,128}(\\.[A-Za-z0-9]{1,8})?$"));
   return pattern.match(name).hasMatch();
 }
 
-ServiceServer::ServiceServer(Storage& storage, ServerPlaces places)
-    : storage_(storage), services_(storage), places_(std::move(places)) {
+ServiceServer::ServiceServer(Storage& storage, ServerPlaces places, int password_iterations)
+    : storage_(storage),
+      accounts_(storage),
+      services_(storage, accounts_),
+      account_(accounts_, password_iterations),
+      places_(std::move(places)) {
   Route();
 }
 
@@ -104,8 +132,7 @@ void ServiceServer::Log(const QHostAddress& from, const QString& method, const Q
   log_.flush();
 }
 
-QHttpServerResponse ServiceServer::Post(const QHttpServerRequest& request,
-                                        QByteArray (Services::*service)(const Form&)) {
+QHttpServerResponse ServiceServer::Post(const QHttpServerRequest& request, const Service& service) {
   if (request.method() != QHttpServerRequest::Method::Post)
     return Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::MethodNotAllowed),
                   405, 0);
@@ -113,15 +140,20 @@ QHttpServerResponse ServiceServer::Post(const QHttpServerRequest& request,
     return Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::PayloadTooLarge),
                   413, 0);
   const std::optional<Form> form = ParseForm(request.body());
-  const QByteArray reply = form ? (services_.*service)(*form) : kRefusal;
-  return Logged(request, QHttpServerResponse(kText, reply), 200, reply.size());
+  const Caller caller{ClientAddress(request), SessionToken(request.headers())};
+  const ServiceReply reply = form ? service(*form, caller) : ServiceReply{kRefusal, {}};
+  QHttpServerResponse response(kText, reply.body);
+  if (!reply.new_session.isEmpty())
+    response.addHeader(QByteArrayLiteral("Set-Cookie"), SessionCookie(reply.new_session));
+  return Logged(request, std::move(response), 200, reply.body.size());
 }
 
 QHttpServerResponse ServiceServer::File(const QHttpServerRequest& request, const QString& dir,
-                                        const QString& name, const QByteArray& type) {
+                                        const QString& name, const QByteArray& type,
+                                        bool name_checked) {
   const QString path = QDir(dir).filePath(name);
   QFile file(path);
-  if (!SafeFileName(name) || dir.isEmpty() || !QFileInfo(path).isFile() ||
+  if (!(name_checked || SafeFileName(name)) || dir.isEmpty() || !QFileInfo(path).isFile() ||
       !file.open(QIODevice::ReadOnly))
     return Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::NotFound), 404, 0);
   const QByteArray data = file.readAll();
@@ -135,17 +167,24 @@ void ServiceServer::Route() {
         responder.write(QHttpServerResponder::StatusCode::NotFound);
       });
   http_.route(QStringLiteral("/records.php"), [this](const QHttpServerRequest& request) {
-    return Post(request, &Services::Records);
+    return Post(request, [this](const Form& form, const Caller& caller) {
+      return ServiceReply{services_.Records(form, caller), {}};
+    });
   });
   http_.route(QStringLiteral("/stats.php"), [this](const QHttpServerRequest& request) {
-    return Post(request, &Services::Stats);
-  });
-  // The account and tournament services answer with a refusal until they are built.
-  for (const char* reserved : {"/account.php", "/tournament.php"}) {
-    http_.route(QString::fromLatin1(reserved), [this](const QHttpServerRequest& request) {
-      return Logged(request, QHttpServerResponse(kText, kRefusal), 200, kRefusal.size());
+    return Post(request, [this](const Form& form, const Caller&) {
+      return ServiceReply{services_.Stats(form), {}};
     });
-  }
+  });
+  http_.route(QStringLiteral("/account.php"), [this](const QHttpServerRequest& request) {
+    return Post(request, [this](const Form& form, const Caller& caller) {
+      return account_.Handle(form, caller);
+    });
+  });
+  // The tournament service answers with a refusal until it is built.
+  http_.route(QStringLiteral("/tournament.php"), [this](const QHttpServerRequest& request) {
+    return Logged(request, QHttpServerResponse(kText, kRefusal), 200, kRefusal.size());
+  });
   http_.route(QStringLiteral("/config.txt"), [this](const QHttpServerRequest& request) {
     const QByteArray text = ConfigurationText();
     return Logged(request, QHttpServerResponse(QByteArrayLiteral("text/plain"), text), 200,
@@ -181,7 +220,7 @@ void ServiceServer::Route() {
   http_.route(QStringLiteral("/avatars/<arg>"),
               [this](const QString& name, const QHttpServerRequest& request) {
                 return File(request, QDir(places_.data_dir).filePath(QStringLiteral("avatars")),
-                            name, QByteArrayLiteral("image/jpeg"));
+                            name, QByteArrayLiteral("image/jpeg"), AvatarFileName(name));
               });
   // The online music (its playlist and tracks) and the radio's station list, as they are put
   // into the data folder.

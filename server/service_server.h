@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QHttpServer>
 #include <QString>
+#include <functional>
 
+#include "account_service.h"
+#include "account_store.h"
 #include "services.h"
 #include "storage.h"
 
@@ -21,7 +24,8 @@ struct ServerPlaces {
 
 class ServiceServer {
  public:
-  ServiceServer(Storage& storage, ServerPlaces places);
+  ServiceServer(Storage& storage, ServerPlaces places,
+                int password_iterations = PasswordVerifier::kDefaultIterations);
 
   // Listens on the address and port; 0 when the port cannot be had.
   quint16 Listen(const QHostAddress& address, quint16 port);
@@ -36,19 +40,27 @@ class ServiceServer {
                              int status, qint64 bytes);
   void Log(const QHostAddress& from, const QString& method, const QString& path, int status,
            qint64 bytes);
-  QHttpServerResponse Post(const QHttpServerRequest& request,
-                           QByteArray (Services::*service)(const Form&));
+  using Service = std::function<ServiceReply(const Form&, const Caller&)>;
+  QHttpServerResponse Post(const QHttpServerRequest& request, const Service& service);
+  // `name_checked`: the caller has judged the name itself.
   QHttpServerResponse File(const QHttpServerRequest& request, const QString& dir,
-                           const QString& name, const QByteArray& type);
+                           const QString& name, const QByteArray& type, bool name_checked = false);
   QByteArray Template(const QString& name) const;
 
   Storage& storage_;
+  AccountStore accounts_;
   Services services_;
+  AccountService account_;
   ServerPlaces places_;
   QHttpServer http_;
   QFile log_;
 };
 
+// The address of the client a request comes from.
+QString ClientAddress(const QHttpServerRequest& request);
+
+// A member's picture: the nick and ".jpg".
+bool AvatarFileName(const QString& name);
 // A file name a request may ask for: letters, digits, "_", "-", "~" and one dot, nothing else.
 bool SafeFileName(const QString& name);
 

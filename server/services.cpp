@@ -1,7 +1,11 @@
 #include "services.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QSet>
+
+#include "account_fields.h"
+#include "account_service.h"
 
 namespace quorvex::server {
 namespace {
@@ -43,7 +47,12 @@ QByteArray NumberReply(qint64 n) {
   return '$' + QByteArray::number(n) + '$';
 }
 
-const QByteArray kAccepted = QByteArrayLiteral("$ ok#");
+constexpr qint64 kAccountList = 347;
+
+// The account list's bonus in Zefs for a place.
+qint64 Bonus(qint64 place) {
+  return place == 1 ? 25 : place >= 2 && place <= 10 ? 10 : 0;
+}
 
 }  // namespace
 
@@ -51,7 +60,8 @@ bool KnownList(qint64 gid) {
   return gid == 47 || gid == 147 || gid == 347 || gid == 100;
 }
 
-Services::Services(Storage& storage) : storage_(storage) {
+Services::Services(Storage& storage, AccountStore& accounts)
+    : storage_(storage), accounts_(accounts) {
   storage_.OnListChanged([this](qint64 gid) { top_ten_.remove(gid); });
 }
 
@@ -69,7 +79,7 @@ QByteArray Services::TopTen(qint64 gid) {
   return reply;
 }
 
-QByteArray Services::WriteEntry(const Form& form, qint64 gid) {
+QByteArray Services::WriteEntry(const Form& form, qint64 gid, const Caller& caller) {
   Entry e;
   e.gid = gid;
   const auto score = IntegerField(form, "score");
@@ -88,12 +98,20 @@ QByteArray Services::WriteEntry(const Form& form, qint64 gid) {
       (e.r07 != "M" && e.r07 != "W") || !CleanText(e.r08, 10) || !CleanText(e.r09, 100) ||
       !CleanText(e.r10, 120))
     return kRefusal;
-  const auto place = storage_.WriteEntry(e);
+  std::optional<Session> session;
+  if (gid == kAccountList && !caller.session.isEmpty()) {
+    session = accounts_.FindSession(caller.session, QDateTime::currentSecsSinceEpoch());
+    if (session && session->nick_key != NickKey(e.nick)) session.reset();
+  }
+  const auto place = storage_.WriteEntry(e, [&](qint64 at) {
+    return !session || Bonus(at) == 0 ||
+           accounts_.PayBonus(*session, kGameFieldPrefix, Bonus(at)).has_value();
+  });
   if (!place) return kRefusal;
   return NumberReply(*place);
 }
 
-QByteArray Services::Records(const Form& form) {
+QByteArray Services::Records(const Form& form, const Caller& caller) {
   const QSet<QByteArray> names = Names(form);
   if (names == Set({"rgid"})) {
     const auto gid = IntegerField(form, "rgid");
@@ -111,7 +129,7 @@ QByteArray Services::Records(const Form& form) {
     return own ? EntriesReply(*own) : kRefusal;
   }
   if (names == Set({"gid", "nick", "city", "country", "score", "R7", "R8", "R9", "R10"}))
-    return WriteEntry(form, *gid);
+    return WriteEntry(form, *gid, caller);
   return kRefusal;
 }
 

@@ -6,28 +6,34 @@
 #include <QByteArray>
 #include <QHash>
 
+#include "account_store.h"
 #include "form.h"
+#include "session_cookie.h"
 #include "storage.h"
 
 namespace quorvex::server {
 
 inline const QByteArray kRefusal = QByteArrayLiteral("no#");
+inline const QByteArray kAccepted = QByteArrayLiteral("$ ok#");
 
 class Services {
  public:
-  explicit Services(Storage& storage);
+  Services(Storage& storage, AccountStore& accounts);
   ~Services();
   Services(const Services&) = delete;
   Services& operator=(const Services&) = delete;
 
-  QByteArray Records(const Form& form);
+  // A write to the account score list by a session logged in as the entry's nick earns its
+  // member a bonus for a place among the first ten.
+  QByteArray Records(const Form& form, const Caller& caller);
   QByteArray Stats(const Form& form);
 
  private:
   QByteArray TopTen(qint64 gid);
-  QByteArray WriteEntry(const Form& form, qint64 gid);
+  QByteArray WriteEntry(const Form& form, qint64 gid, const Caller& caller);
 
   Storage& storage_;
+  AccountStore& accounts_;
   // The top ten of each list as last answered; a write to the list forgets it.
   QHash<qint64, QByteArray> top_ten_;
 };

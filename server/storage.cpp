@@ -8,27 +8,19 @@
 #include <QUuid>
 #include <QVariant>
 
+#include "account_store.h"
+#include "transaction.h"
+
 namespace quorvex::server {
 namespace {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 // Server processes sharing one PostgreSQL database tell each other of their writes on this
 // channel, so that none of them answers from a list it remembers from before the write.
 const QString kWriteChannel = QStringLiteral("quorvex_records");
 
 QSqlDatabase Db(const QString& connection) {
   return QSqlDatabase::database(connection, false);
-}
-
-// One write in one transaction: committed when `work` succeeds, rolled back otherwise.
-template <typename Work>
-bool InTransaction(QSqlDatabase db, Work work) {
-  if (!db.transaction()) return false;
-  if (!work()) {
-    db.rollback();
-    return false;
-  }
-  return db.commit() || (db.rollback(), false);
 }
 
 Entry EntryFrom(const QSqlQuery& q) {
@@ -101,6 +93,10 @@ bool Storage::Open(const QString& data_dir, const QString& database_url, QString
   return Migrate(error) && (!postgres_ || ListenForWrites(error));
 }
 
+QSqlDatabase Storage::Database() const {
+  return Db(connection_);
+}
+
 void Storage::OnListChanged(std::function<void(qint64)> changed) {
   changed_ = std::move(changed);
 }
@@ -159,6 +155,7 @@ bool Storage::Migrate(QString* error) {
                    "CREATE INDEX IF NOT EXISTS records_owner ON records (gid, nick, city)")
             << stats.arg(blob);
     }
+    if (version < 2) steps << AccountStore::SchemaSteps(postgres_);
     for (const QString& step : steps)
       if (!m.exec(step)) {
         *error = QStringLiteral("cannot make the schema: %1").arg(m.lastError().text());
@@ -173,7 +170,7 @@ bool Storage::Migrate(QString* error) {
   return ok;
 }
 
-std::optional<qint64> Storage::WriteEntry(const Entry& e) {
+std::optional<qint64> Storage::WriteEntry(const Entry& e, const std::function<bool(qint64)>& also) {
   QSqlDatabase db = Db(connection_);
   if (!insert_) {
     insert_ = std::make_unique<QSqlQuery>(db);
@@ -205,7 +202,7 @@ std::optional<qint64> Storage::WriteEntry(const Entry& e) {
     if (!rank_->exec() || !rank_->next()) return false;
     place = rank_->value(0).toLongLong() + 1;
     rank_->finish();
-    return true;
+    return !also || also(place);
   });
   if (!ok) return std::nullopt;
   if (changed_) changed_(e.gid);

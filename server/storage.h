@@ -1,6 +1,7 @@
-// The server's data: the lists of the records service and the statistics of each game, in
-// SQLite (a file in the data folder) or PostgreSQL, through the same code. The schema is made
-// and brought up to date by the server itself; every write is one transaction.
+// The server's data: the lists of the records service, the statistics of each game and the
+// club's accounts (AccountStore), in SQLite (a file in the data folder) or PostgreSQL, through
+// the same code. The schema is made and brought up to date by the server itself; every write is
+// one transaction.
 #pragma once
 
 #include <QByteArray>
@@ -40,13 +41,16 @@ class Storage {
   // address. False with a one-line reason.
   bool Open(const QString& data_dir, const QString& database_url, QString* error);
   bool IsPostgres() const { return postgres_; }
+  QSqlDatabase Database() const;
 
   // Called with a list's number whenever an entry was written to it, by this process or, on
   // PostgreSQL, by any other server process sharing the database.
   void OnListChanged(std::function<void(qint64)> changed);
 
-  // The new entry's place, or nullopt when it could not be written.
-  std::optional<qint64> WriteEntry(const Entry& entry);
+  // The new entry's place, or nullopt when it could not be written. `also`, when given, runs in
+  // the write's transaction with the place and can undo the write by returning false.
+  std::optional<qint64> WriteEntry(const Entry& entry,
+                                   const std::function<bool(qint64 place)>& also = {});
   // The best `limit` entries of a list, best first (older before newer on equal scores); of one
   // nick and city when given.
   std::optional<std::vector<Entry>> Best(qint64 gid, int limit, const QByteArray* nick = nullptr,

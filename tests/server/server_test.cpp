@@ -1,18 +1,13 @@
-// The server as a real process on a free loopback port with a fresh data folder, asked through
-// the game's own HTTP client and reply readers. With QUORVEX_TEST_DATABASE=postgres (inside
-// pg_virtualenv) the same tests run on PostgreSQL.
+// The server as a real process, asked through the game's own HTTP client and reply readers: the
+// records and statistics services, the files it serves, its limits and its command line.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QUrl>
-#include <QUuid>
 #include <memory>
 #include <string>
 
@@ -22,80 +17,10 @@
 #include "online/service_request.h"
 #include "online/world_stats.h"
 #include "platform/curl_http_client.h"
+#include "server/test_server.h"
 
 namespace quorvex {
 namespace {
-
-const QString kServer = QStringLiteral(QUORVEX_BIN_DIR "/quorvex-server");
-
-bool OnPostgres() {
-  return qgetenv("QUORVEX_TEST_DATABASE") == "postgres";
-}
-
-QString PostgresUrl() {
-  const QByteArray port = qgetenv("PGPORT");
-  return QStringLiteral("postgresql://%1:%2@%3:%4/%5")
-      .arg(QString::fromLocal8Bit(qgetenv("PGUSER")), QString::fromLocal8Bit(qgetenv("PGPASSWORD")),
-           QString::fromLocal8Bit(qgetenv("PGHOST")),
-           port.isEmpty() ? QStringLiteral("5432") : QString::fromLocal8Bit(port),
-           QString::fromLocal8Bit(qgetenv("PGDATABASE")));
-}
-
-// A fresh PostgreSQL database for each test: the server makes its tables again.
-void EmptyPostgres() {
-  const QString name = QUuid::createUuid().toString();
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-    const QUrl url(PostgresUrl());
-    db.setHostName(url.host());
-    db.setPort(url.port());
-    db.setUserName(url.userName());
-    db.setPassword(url.password());
-    db.setDatabaseName(url.path().mid(1));
-    ASSERT_TRUE(db.open());
-    QSqlQuery(db).exec(QStringLiteral("DROP TABLE IF EXISTS records, stats, schema_version"));
-  }
-  QSqlDatabase::removeDatabase(name);
-}
-
-quint16 FreePort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost, 0);
-  return probe.serverPort();
-}
-
-class Server {
- public:
-  explicit Server(QStringList extra = {}) : port_(FreePort()) {
-    QStringList args{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port_),
-                     QStringLiteral("--data"),   data_.path(),
-                     QStringLiteral("--base"),   QStringLiteral("http://127.0.0.1:%1").arg(port_)};
-    if (OnPostgres()) args << QStringLiteral("--database") << PostgresUrl();
-    args << extra;
-    process_.start(kServer, args);
-    process_.waitForReadyRead(10000);
-    started_ = process_.readAllStandardOutput().contains("listening");
-  }
-  ~Server() {
-    if (process_.state() != QProcess::NotRunning) {
-      process_.terminate();
-      process_.waitForFinished(5000);
-    }
-  }
-  bool Started() const { return started_; }
-  std::string Url(const char* path) const {
-    return "http://127.0.0.1:" + std::to_string(port_) + path;
-  }
-  QProcess& Process() { return process_; }
-  QString DataDir() const { return data_.path(); }
-  quint16 Port() const { return port_; }
-
- private:
-  QTemporaryDir data_;
-  quint16 port_;
-  QProcess process_;
-  bool started_ = false;
-};
 
 class ServerTest : public ::testing::Test {
  protected:

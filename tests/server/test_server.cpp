@@ -1,0 +1,98 @@
+#include "server/test_server.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTcpServer>
+#include <QUrl>
+#include <QUuid>
+
+namespace quorvex {
+namespace {
+
+QSqlDatabase OpenPostgres(const QString& name) {
+  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+  const QUrl url(PostgresUrl());
+  db.setHostName(url.host());
+  db.setPort(url.port());
+  db.setUserName(url.userName());
+  db.setPassword(url.password());
+  db.setDatabaseName(url.path().mid(1));
+  db.open();
+  return db;
+}
+
+}  // namespace
+
+bool OnPostgres() {
+  return qgetenv("QUORVEX_TEST_DATABASE") == "postgres";
+}
+
+QString PostgresUrl() {
+  const QByteArray port = qgetenv("PGPORT");
+  return QStringLiteral("postgresql://%1:%2@%3:%4/%5")
+      .arg(QString::fromLocal8Bit(qgetenv("PGUSER")), QString::fromLocal8Bit(qgetenv("PGPASSWORD")),
+           QString::fromLocal8Bit(qgetenv("PGHOST")),
+           port.isEmpty() ? QStringLiteral("5432") : QString::fromLocal8Bit(port),
+           QString::fromLocal8Bit(qgetenv("PGDATABASE")));
+}
+
+void EmptyPostgres() {
+  const QString name = QUuid::createUuid().toString();
+  {
+    QSqlDatabase db = OpenPostgres(name);
+    QSqlQuery(db).exec(QStringLiteral("SET client_min_messages = warning"));
+    QSqlQuery(db).exec(
+        QStringLiteral("DROP TABLE IF EXISTS records, stats, schema_version, sessions, "
+                       "game_records, profiles, balances, members CASCADE"));
+  }
+  QSqlDatabase::removeDatabase(name);
+}
+
+quint16 FreePort() {
+  QTcpServer probe;
+  probe.listen(QHostAddress::LocalHost, 0);
+  return probe.serverPort();
+}
+
+Server::Server(QStringList extra) : port_(FreePort()) {
+  QStringList args{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port_),
+                   QStringLiteral("--data"),   data_.path(),
+                   QStringLiteral("--base"),   QStringLiteral("http://127.0.0.1:%1").arg(port_)};
+  if (OnPostgres()) args << QStringLiteral("--database") << PostgresUrl();
+  args << extra;
+  process_.start(kServer, args);
+  process_.waitForReadyRead(10000);
+  started_ = process_.readAllStandardOutput().contains("listening");
+}
+
+Server::~Server() {
+  if (process_.state() != QProcess::NotRunning) {
+    process_.terminate();
+    process_.waitForFinished(5000);
+  }
+}
+
+QVariant Server::Query(const QString& sql, const QVariantList& values) const {
+  const QString name = QUuid::createUuid().toString();
+  QVariant result;
+  {
+    QSqlDatabase db;
+    if (OnPostgres()) {
+      db = OpenPostgres(name);
+    } else {
+      db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+      db.setDatabaseName(QDir(data_.path()).filePath(QStringLiteral("quorvex.sqlite")));
+      db.open();
+      QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout=5000"));
+    }
+    QSqlQuery q(db);
+    q.prepare(sql);
+    for (const QVariant& value : values) q.addBindValue(value);
+    if (q.exec() && q.next()) result = q.value(0);
+  }
+  QSqlDatabase::removeDatabase(name);
+  return result;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,47 @@
+// The server as a real process on a free loopback port with a fresh data folder. With
+// QUORVEX_TEST_DATABASE=postgres (inside pg_virtualenv) it keeps its data in PostgreSQL, emptied
+// for each test.
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <QVariantList>
+#include <string>
+
+namespace quorvex {
+
+inline const QString kServer = QStringLiteral(QUORVEX_BIN_DIR "/quorvex-server");
+
+bool OnPostgres();
+QString PostgresUrl();
+// Drops every table the server makes, so that the next server makes them again.
+void EmptyPostgres();
+quint16 FreePort();
+
+class Server {
+ public:
+  explicit Server(QStringList extra = {});
+  ~Server();
+  bool Started() const { return started_; }
+  std::string Url(const char* path) const {
+    return "http://127.0.0.1:" + std::to_string(port_) + path;
+  }
+  QProcess& Process() { return process_; }
+  QString DataDir() const { return data_.path(); }
+  quint16 Port() const { return port_; }
+
+  // The first value of a query on the server's database (SQLite file or PostgreSQL), read or
+  // written beside the server; an invalid value when the query fails.
+  QVariant Query(const QString& sql, const QVariantList& values = {}) const;
+
+ private:
+  QTemporaryDir data_;
+  quint16 port_;
+  QProcess process_;
+  bool started_ = false;
+};
+
+}  // namespace quorvex
