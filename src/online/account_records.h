@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/account_state.h"
+#include "records/rating.h"  // kCycleDeals: a rated cycle is the club's cycle of 20 deals
 
 #include <cstdint>
 #include <string>
@@ -12,7 +13,6 @@ namespace quorvex {
 
 // A rated match is 4 deals; a cycle is 20 rated deals.
 inline constexpr int kMatchDeals = 4;
-inline constexpr int kCycleDeals = 20;
 // The deduction recorded in advance at the start of a rated match: a match abandoned by closing
 // the program still counts against the player.
 inline constexpr int kProvisionalLoss = 2000;

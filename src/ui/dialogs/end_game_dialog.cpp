@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "locale/lang_text.h"
 #include "sound/effects.h"
@@ -117,6 +118,14 @@ std::vector<EndGameRow> EndGameRows(const EndGameInput& in) {
               {Qs(Tx::NotHittedTopTen), navy, 20, 325}};
       break;
     }
+  }
+  // A rating game's bonus: the rows move up and the Zefs are named under them.
+  if (in.account_state == 3 && in.bonus > 0) {
+    static constexpr int kBonusRows[] = {80, 120, 160, 200, 240};
+    for (size_t i = 0; i < rows.size() && i < std::size(kBonusRows); ++i) rows[i].y = kBonusRows[i];
+    rows.push_back({Qs(Tx::YouGet) + QLatin1Char(' ') + QString::number(in.bonus) +
+                        QLatin1Char(' ') + Qs(Tx::Zefs) + QStringLiteral("!!!"),
+                    QColor(Qt::red), 26, 360});
   }
   return rows;
 }

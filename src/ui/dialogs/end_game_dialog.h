@@ -20,6 +20,7 @@ struct EndGameInput {
   int32_t score = 0;      // the cycle's score
   int account_state = 1;  // 1 not logged in, 2 logged in, 3 a rating game
   bool lan = false;       // a LAN game
+  int bonus = 0;          // a rating game's Zefs for the place; -1 when they were refused
   // How the window shows: the result's animation running or on its still frame, and the touch
   // effect of its Ok.
   bool animated = true;

@@ -14,6 +14,7 @@
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/media/sound_player.h"
+#include "ui/online/account_keeper.h"
 
 namespace quorvex {
 namespace {
@@ -75,6 +76,7 @@ SessionPlayer ClubKeeper::BeginSession(int slot, const std::string& name,
                                        const std::string& password) {
   const std::optional<ClubProfile> profile = slot >= 1 ? Club().Profile(slot) : std::nullopt;
   in_session_ = true;
+  as_account_ = false;
   last_.reset();
   slot_ = profile ? slot : 0;
   password_ = ToFile(password);
@@ -89,6 +91,19 @@ SessionPlayer ClubKeeper::BeginSession(int slot, const std::string& name,
     previous_rating_ = 0;
     initial_score_ = 0;
   }
+  return SessionPlayer{name_, previous_deals_, initial_score_};
+}
+
+SessionPlayer ClubKeeper::BeginAccountSession() {
+  in_session_ = true;
+  as_account_ = true;
+  last_.reset();
+  slot_ = 0;
+  password_.clear();
+  name_ = file_name_ = ClubName(ToFile(account_ ? account_->Nick() : std::string()));
+  previous_deals_ = account_ ? int32_t(account_->CycleDeals()) : 0;
+  previous_rating_ = account_ ? account_->Rating() : 0;
+  initial_score_ = account_ ? int32_t(account_->CycleScore()) : 0;
   return SessionPlayer{name_, previous_deals_, initial_score_};
 }
 
@@ -154,6 +169,12 @@ bool ClubKeeper::SaveRecord(int32_t balance, double rating) {
 
 void ClubKeeper::SavePlayerRecord() {
   if (!in_session_) return;
+  if (as_account_) {
+    // Left before its end: the match stays recorded as its provisional loss.
+    in_session_ = false;
+    EndAccountMatch();
+    return;
+  }
   const int32_t balance = controller_ ? controller_->Balance() : 0;
   SaveRecord(balance, Rating(balance));
 }
@@ -165,15 +186,41 @@ void ClubKeeper::EndSession(int32_t balance, int deals) {
   input.balance = balance;
   input.deals = deals;
   input.deal_no = DealNo();
+  if (as_account_) {
+    input.account = AccountState::RatingGame;
+  } else if (account_) {
+    input.account = account_->State();
+  }
+  account_balance_ = balance;
   RunSessionEnd(*this, input);
   in_session_ = false;
+  if (as_account_) EndAccountMatch();
+}
+
+void ClubKeeper::EndAccountMatch() {
+  as_account_ = false;
+  if (account_) account_->MatchHandled();
+}
+
+bool ClubKeeper::FinishRatedMatch(int32_t balance) {
+  if (!as_account_ || !account_) return false;
+  return account_->FinishMatch(balance, int64_t(initial_score_) + balance);
+}
+
+void ClubKeeper::WriteAccountCycle() {
+  if (!account_) return;
+  const AccountCycleWrite write = account_->WriteCycle(int64_t(initial_score_) + account_balance_);
+  if (write.written)
+    RunEndOfGame(int(std::min<int64_t>(write.place, 1000000)), int32_t(write.score),
+                 AccountState::RatingGame, write.bonus);
 }
 
 void ClubKeeper::ShowWaitBanner(bool shown) {
   if (wait_banner_) wait_banner_(shown);
 }
 
-double ClubKeeper::NewRating(int32_t balance, bool /*from_account*/) {
+double ClubKeeper::NewRating(int32_t balance, bool from_account) {
+  if (from_account && account_) return account_->Rating();
   return Rating(balance);
 }
 
@@ -186,7 +233,9 @@ void ClubKeeper::WriteHistory(int32_t result, int deals, double rating) {
   record.HKon = deals;
   record.HRes = result;
   record.HRei = rating;
-  record.Ac = static_cast<uint8_t>(network_ ? HistoryKind::Lan : HistoryKind::Local);
+  record.Ac = static_cast<uint8_t>(as_account_ ? HistoryKind::Account
+                                   : network_  ? HistoryKind::Lan
+                                               : HistoryKind::Local);
   const std::array<HisStr, 1> records{record};
   const HistoryWrite history = quorvex::WriteHistory(dir_, records, stamp_());
   if (!history.write.ok) ShowError(history.write.error);
@@ -213,15 +262,21 @@ void ClubKeeper::Disconnect() {
 }
 
 void ClubKeeper::ShowEndOfGame() {
-  // Not logged in to an online account: the club's title of a local game.
+  // The title follows the account's state: a club title only while not logged in.
   if (last_ && last_->cycle_complete) {
-    const Settings defaults;
-    const Settings& settings = settings_ ? *settings_ : defaults;
-    EndGameInput input{last_->place, last_->cycle_score, 1, network_};
-    input.animated = settings.GifAnimation;
-    input.click_effect = settings.ClickEffectButtons;
-    RunEndGame(input, settings, parent_, sound_);
+    RunEndOfGame(last_->place, last_->cycle_score,
+                 account_ ? account_->State() : AccountState::NotLoggedIn, 0);
   }
+}
+
+void ClubKeeper::RunEndOfGame(int place, int32_t score, AccountState state, int bonus) {
+  const Settings defaults;
+  const Settings& settings = settings_ ? *settings_ : defaults;
+  EndGameInput input{place, score, static_cast<int>(state), network_};
+  input.bonus = bonus;
+  input.animated = settings.GifAnimation;
+  input.click_effect = settings.ClickEffectButtons;
+  RunEndGame(input, settings, parent_, sound_);
 }
 
 }  // namespace quorvex

@@ -21,6 +21,7 @@
 
 namespace quorvex {
 
+class AccountKeeper;
 class SoundPlayer;
 
 class ClubKeeper : public SessionHooks, private SessionEndSteps {
@@ -37,6 +38,8 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   void SetSound(SoundPlayer* sound) { sound_ = sound; }
   // The settings the closing windows follow (animations, the touch effect).
   void SetSettings(const Settings* settings) { settings_ = settings; }
+  // The online account, whose rated matches are sessions of their own.
+  void SetAccount(AccountKeeper* account) { account_ = account; }
   // The LAN club ("Quorva.net") instead of the local one.
   void SetNetwork(bool network) { network_ = network; }
   bool Network() const { return network_; }
@@ -47,7 +50,11 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   // The member in slot 1..5, or a new member for slot 0, starts a session. Name and password
   // are UTF-8 as typed; what the controller starts from is returned.
   SessionPlayer BeginSession(int slot, const std::string& name, const std::string& password);
+  // A rated match played as the account (its start was accepted): no club member plays, the
+  // deals and the score go on from the account's unfinished cycle.
+  SessionPlayer BeginAccountSession();
   bool InSession() const { return in_session_; }
+  bool AsAccount() const { return in_session_ && as_account_; }
   // The player's counters for the "General score" window.
   TCount GeneralScore() const;
   // The name of the member who plays, without its padding (UTF-8).
@@ -97,11 +104,18 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   void CloseConnection() override;
   void ShowEndOfGame() override;
   void ReportSession(const SessionEndInput& input) override;
+  bool FinishRatedMatch(int32_t balance) override;
+  void WriteAccountCycle() override;
+  // The closing window of a cycle with its place, the account's bonus and title.
+  void RunEndOfGame(int place, int32_t score, AccountState state, int bonus);
+  // The match as the account is over, whichever way it ended.
+  void EndAccountMatch();
 
   std::filesystem::path dir_;
   QPointer<QWidget> parent_;
   const GameController* controller_ = nullptr;
   SoundPlayer* sound_ = nullptr;
+  AccountKeeper* account_ = nullptr;
   const Settings* settings_ = nullptr;
   bool network_ = false;
   ClubFile local_club_;
@@ -114,6 +128,8 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
 
   // The member of the session.
   bool in_session_ = false;
+  bool as_account_ = false;
+  int32_t account_balance_ = 0;  // the match's points, for the account's cycle
   int slot_ = 0;
   std::string name_;       // Windows-1251, padded to 20
   std::string file_name_;  // the name the club file knows the member by

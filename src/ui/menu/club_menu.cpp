@@ -148,6 +148,14 @@ void ClubMenu::ChooseMember(int mode) {
   if (mode <= 5 && !member) return;
   // A network game asks for the role and the other machine too, and Ok waits for it.
   const bool network = settings_.NetworkGame && lan_;
+  // Logged in to the account, a local game may be a rated match: then the account plays, not a
+  // club member. Declined, the member chosen plays as ever.
+  if (!network && rated_start_ && rated_start_()) {
+    const SessionPlayer player = keeper_.BeginAccountSession();
+    if (starting_) starting_(player);
+    controller_->StartSession(TableRole::SinglePlayer, player, std::string());
+    return;
+  }
   const std::string last_name = Cp1251ToUtf8(settings_.PlayerName);
   std::unique_ptr<TFormPlayer> dialog =
       network ? std::make_unique<TFormPlayer>(

@@ -43,6 +43,9 @@ class ClubMenu : public QWidget {
   void AttachTo(MainWindow& window);
   // Called with the player when a session is about to start (the window shows who plays).
   void SetSessionStarting(std::function<void(const SessionPlayer&)> starting);
+  // Asked before a local game: whether it is a rated match played as the online account (the
+  // account window was shown and the match recorded in advance).
+  void SetRatedStart(std::function<bool()> rated_start) { rated_start_ = std::move(rated_start); }
 
   // The member buttons 1..5 and "New Player" as 6.
   QPushButton* MemberButton(int mode) const { return members_[mode - 1]; }
@@ -74,6 +77,7 @@ class ClubMenu : public QWidget {
   LanGame* lan_ = nullptr;
   std::function<std::optional<OwnAddress>()> public_address_;
   std::function<void(const SessionPlayer&)> starting_;
+  std::function<bool()> rated_start_;
   QLabel* header_ = nullptr;
   std::array<QPushButton*, 6> members_{};
   QPushButton* top_ten_ = nullptr;

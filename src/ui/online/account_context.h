@@ -20,10 +20,10 @@ struct AccountContext {
   AccountService& service;
   AccountSession& session;
   AccountHooks& hooks;
-  HttpClient& http;           // the account pictures
-  std::string avatar_base;    // a picture is this address + nick + ".jpg"
-  std::string payment_page;   // the payment page's address, "100" appended when opened
-  std::string records;        // the records service (the account score list)
+  HttpClient& http;                   // the account pictures
+  std::string avatar_base;            // a picture is this address + nick + ".jpg"
+  std::string payment_page;           // the payment page's address, "100" appended when opened
+  std::string records;                // the records service (the account score list)
   std::filesystem::path user_folder;  // where "ZefUser.zef" lies: the program folder's parent
   Settings& settings;
   // Uploads a chosen 200 x 250 JPEG as the member's picture; false when it failed.

@@ -199,6 +199,7 @@ void MainWindow::PlaceWidgets() {
   exit_button_->setGeometry(layout_.Place(kExitButton));
   options_button_->setGeometry(layout_.Place(kOptionsButton));
   stats_button_->setGeometry(layout_.Place(kStatsButton));
+  for (const auto& [widget, place] : menu_widgets_) widget->setGeometry(layout_.Place(place));
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setBold(true);
   font.setPixelSize(layout_.Size(14));
@@ -407,6 +408,13 @@ void MainWindow::ClearChat() {
   Dirty(layout_.ChatHistory());
 }
 
+void MainWindow::AddMenuWidget(QWidget* widget, QRect design_place) {
+  widget->setParent(this);
+  menu_widgets_.emplace_back(widget, design_place);
+  widget->setGeometry(layout_.Place(design_place));
+  widget->setVisible(screen_ == Screen::Menu);
+}
+
 void MainWindow::StartGame() {
   if (!controller_) return;
   controller_->StartSession(TableRole::SinglePlayer, player_, std::string());
@@ -419,6 +427,7 @@ void MainWindow::ShowTitleOrMenuWidgets() {
   exit_button_->setVisible(menu);
   options_button_->setVisible(menu);
   stats_button_->setVisible(menu);
+  for (const auto& [widget, place] : menu_widgets_) widget->setVisible(menu);
   const bool chat = screen_ == Screen::Table && chat_shown_;
   chat_edit_->setVisible(chat);
   send_button_->setVisible(chat);

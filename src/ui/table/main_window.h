@@ -134,6 +134,9 @@ class MainWindow : public QWidget, public TableView {
   void SetStatisticsOpener(std::function<void()> open) { open_stats_ = std::move(open); }
   // What the menu's "Options" button opens.
   void SetOptionsOpener(std::function<void()> open) { open_options_ = std::move(open); }
+  // A widget of the main menu (the account picture...) at its place in the window's design
+  // size, scaled with the window and shown only with the menu.
+  void AddMenuWidget(QWidget* widget, QRect design_place);
   TFormTorg* BiddingDialog() const;
   QMenu* PopupMenu() const { return popup_; }
   QAction* ExitToMenuAction() const { return exit_action_; }
@@ -238,6 +241,7 @@ class MainWindow : public QWidget, public TableView {
   TZefCardsButton* options_button_ = nullptr;
   std::function<void()> open_options_;
   TZefCardsButton* stats_button_ = nullptr;
+  std::vector<std::pair<QWidget*, QRect>> menu_widgets_;
   std::function<void()> open_stats_;
   QLineEdit* chat_edit_ = nullptr;
   TZefCardsButton* send_button_ = nullptr;

@@ -1,5 +1,11 @@
 #include "ui/table/program_start.h"
 
+#include "ui/online/account_lamp.h"
+
+#include <QTimer>
+
+#include <QEventLoop>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -47,7 +53,8 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
       keeper_(places.program_dir),
       controller_(window_, opponent_, random_, places.clock ? *places.clock : clock_, keeper_),
       club_menu_(keeper_, settings_.Get()),
-      lan_(controller_, window_, settings_.Get()) {
+      lan_(controller_, window_, settings_.Get()),
+      account_(http_, settings_.Get(), places.program_dir.parent_path()) {
   window_.SetSettings(&settings_.Get());
   window_.SetSound(&sound_, &music_);
   window_.SetController(&controller_);
@@ -73,6 +80,7 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
       Statistics().ReportSession(CountSession(input.role, input.deals, input.balance));
   });
   if (own_http_) own_http_->SetBusyHook([this](bool busy) { window_.SetBusy(busy); });
+  HookAccount();
   window_.SetStatisticsOpener([this] { OpenStatistics(); });
   window_.SetRenameHook([this] { RenameMember(); });
   club_menu_.SetPublicAddress([this]() -> std::optional<OwnAddress> {
@@ -128,6 +136,9 @@ bool ProgramStart::Start() {
   if (started_) return true;
   // The settings were read as the program was built; the online configuration ends that step.
   FetchConfiguration(http_, settings_.Get(), online_);
+  account_.SetAddresses(
+      online_.account.plain, BuiltInStoredAddress(ServiceAddress::AvatarBase).plain,
+      BuiltInStoredAddress(ServiceAddress::Payment).plain, settings_.Get().TopTenAddress.plain);
   // The settings were read first of all, as the objects were built: the window and its
   // captions come up in the language they name.
   // The title.
@@ -142,6 +153,8 @@ bool ProgramStart::Start() {
     Statistics().ReportStart(settings_.Get().InstallReported);
     settings_.Save(&window_);
   }
+  // The account logs itself in when the player kept the login.
+  account_.LogInAtStart();
   // Whether the music was on as the run began (the options dialog restarts the song only when
   // that changes).
   music_on_at_start_ = settings_.Get().MusicOn;
@@ -213,6 +226,40 @@ void ProgramStart::ApplyOption(OptionsChange change) {
       break;
   }
   ApplySettings();
+}
+
+void ProgramStart::HookAccount() {
+  lamp_ = new AccountLamp;
+  // At the menu's top left, clear of the title banner.
+  window_.AddMenuWidget(lamp_, QRect(16, 16, 76, 50));
+  QObject::connect(lamp_, &AccountLamp::clicked, &window_, [this] { account_.OpenWindow(); });
+  account_.SetStateShown([this] {
+    lamp_->SetState(account_.State());
+    club_menu_.Refresh();
+  });
+  account_.SetMessage([this](const std::string& text) {
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(Text(Tx::ProductTitle).c_str()),
+                    QString::fromUtf8(text.c_str()), QMessageBox::Ok, &window_);
+    RunModal(box);
+  });
+  account_.SetQuestion([this](const std::string& text) { return window_.AskYesNo(text); });
+  account_.SetErrorSound([this] { sound_.PlayEffect("WWrongs", false); });
+  account_.SetPause([this](int ms) {
+    // The window waits visibly and keeps drawing itself.
+    window_.SetBusy(true);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    window_.SetBusy(false);
+  });
+  keeper_.SetAccount(&account_);
+  club_menu_.SetRatedStart([this] {
+    const bool rated = account_.State() != AccountState::NotLoggedIn && account_.StartMatch();
+    ControllerOptions options = controller_.Options();
+    options.rated_account_play = rated;
+    controller_.SetOptions(options);
+    return rated;
+  });
 }
 
 void ProgramStart::ApplySettings() {

@@ -19,12 +19,15 @@
 #include "ui/media/sound_player.h"
 #include "ui/menu/club_keeper.h"
 #include "ui/menu/club_menu.h"
+#include "ui/online/account_keeper.h"
 #include "ui/table/elapsed_clock.h"
 #include "ui/table/lan_game.h"
 #include "ui/table/main_window.h"
 #include "ui/table/program_settings.h"
 
 namespace quorvex {
+
+class AccountLamp;
 
 // Where the program keeps its files: its own folder (settings, club files, history) and the
 // folder of the menu song's temporary file.
@@ -76,6 +79,8 @@ class ProgramStart {
   bool MusicOnAtStart() const { return music_on_at_start_; }
 
   MainWindow& Window() { return window_; }
+  AccountKeeper& Account() { return account_; }
+  AccountLamp& Lamp() { return *lamp_; }
   Settings& GetSettings() { return settings_.Get(); }
   ClubKeeper& Keeper() { return keeper_; }
   ClubMenu& Menu() { return club_menu_; }
@@ -87,6 +92,8 @@ class ProgramStart {
   ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOutput> audio, ClipOutput* clips,
                SongOutput* song);
   void Unhook();
+  // The account's lamp on the menu and the windows' side of its logic.
+  void HookAccount();
 
   ProgramPlaces places_;
   ProgramSettings settings_;
@@ -107,6 +114,9 @@ class ProgramStart {
   ClubMenu club_menu_;
   // Two players over the local network.
   LanGame lan_;
+  // The online account and its picture with the lamp on the main menu.
+  AccountKeeper account_;
+  AccountLamp* lamp_ = nullptr;
   bool started_ = false;
   bool music_on_at_start_ = false;
   bool options_opened_ = false;
