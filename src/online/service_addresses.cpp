@@ -55,6 +55,14 @@ std::string BuiltInAddress(ServiceAddress which) {
   return Encipher(PlainBuiltIn(which), AddressKey(which));
 }
 
+std::string PictureStoreAddress() {
+#ifdef QUORVEX_PICTURE_STORE
+  return QUORVEX_PICTURE_STORE;
+#else
+  return {};
+#endif
+}
+
 StoredAddress BuiltInStoredAddress(ServiceAddress which) {
   return {BuiltInAddress(which), PlainBuiltIn(which)};
 }

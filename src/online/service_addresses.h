@@ -36,6 +36,9 @@ struct StoredAddress {
   bool operator==(const StoredAddress&) const = default;
 };
 
+// The FTP folder the account pictures are uploaded to, as the build set it.
+std::string PictureStoreAddress();
+
 // The built-in address of a service in stored form.
 StoredAddress BuiltInStoredAddress(ServiceAddress which);
 

@@ -1,15 +1,18 @@
 // The members' pictures by FTP: the server's door lets each member store its own picture, and
 // only a 200 x 250 JPEG is then served.
-#include <curl/curl.h>
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QImage>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
 #include "online/avatar.h"
 #include "online/service_request.h"
+#include "platform/curl_ftp_upload.h"
 #include "platform/curl_http_client.h"
 #include "server/test_server.h"
 
@@ -26,36 +29,16 @@ std::string Jpeg(int width, int height) {
   return bytes.toStdString();
 }
 
-struct Upload {
-  const std::string* data;
-  size_t at = 0;
-};
-
-size_t ReadUpload(char* into, size_t size, size_t count, void* user) {
-  auto* upload = static_cast<Upload*>(user);
-  const size_t n = std::min(size * count, upload->data->size() - upload->at);
-  std::copy_n(upload->data->data() + upload->at, n, into);
-  upload->at += n;
-  return n;
-}
-
-// Stores the bytes as the file by passive FTP, logged in as the user; whether it went through.
+// Stores the bytes as the file by the game's own upload, logged in as the user; whether it went
+// through.
 bool FtpStore(quint16 port, const std::string& user, const std::string& password,
               const std::string& file, const std::string& data) {
-  CURL* curl = curl_easy_init();
-  Upload upload{&data};
-  const std::string url = "ftp://127.0.0.1:" + std::to_string(port) + "/" + file;
-  curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(curl, CURLOPT_USERNAME, user.c_str());
-  curl_easy_setopt(curl, CURLOPT_PASSWORD, password.c_str());
-  curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-  curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadUpload);
-  curl_easy_setopt(curl, CURLOPT_READDATA, &upload);
-  curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(data.size()));
-  curl_easy_setopt(curl, CURLOPT_TIMEOUT, 20L);
-  const CURLcode code = curl_easy_perform(curl);
-  curl_easy_cleanup(curl);
-  return code == CURLE_OK;
+  QTemporaryDir dir;
+  const std::filesystem::path path = std::filesystem::path(dir.path().toStdString()) / "upload.jpg";
+  std::ofstream(path, std::ios::binary) << data;
+  std::string error;
+  return FtpUpload("ftp://127.0.0.1:" + std::to_string(port) + "/", user, password, path, file,
+                   &error);
 }
 
 TEST(AvatarUpload, OwnPictureOnlyAndOnlyOfTheRightSize) {
@@ -95,6 +78,7 @@ TEST(AvatarUpload, OwnPictureOnlyAndOnlyOfTheRightSize) {
     }
   }
   EXPECT_EQ(FetchAvatar(http, base, "Boris"), std::nullopt);
+  EXPECT_TRUE(FetchAvatar(http, base, "Mr.X") == picture);
   // A picture of the wrong size leaves the one served before in place.
   EXPECT_TRUE(FtpStore(ftp, "Anna", "secret1", "Anna.jpg", Jpeg(100, 125)));
   EXPECT_TRUE(FetchAvatar(http, base, "Anna") == picture);

@@ -1,5 +1,7 @@
 #include "ui/table/program_start.h"
 
+#include "platform/curl_ftp_upload.h"
+
 #include "ui/online/account_lamp.h"
 
 #include <QTimer>
@@ -253,6 +255,12 @@ void ProgramStart::HookAccount() {
     window_.SetBusy(false);
   });
   keeper_.SetAccount(&account_);
+  // The member's own login opens the picture store; only its own picture can be written.
+  account_.Context().upload_picture = [](const std::string& nick, const std::string& password,
+                                         const std::filesystem::path& jpeg) {
+    std::string error;
+    return FtpUpload(PictureStoreAddress(), nick, password, jpeg, nick + ".jpg", &error);
+  };
   club_menu_.SetRatedStart([this] {
     const bool rated = account_.State() != AccountState::NotLoggedIn && account_.StartMatch();
     ControllerOptions options = controller_.Options();
