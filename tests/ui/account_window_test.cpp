@@ -530,6 +530,12 @@ TEST_F(AccountWindowTest, TheProfileEditorChecksThePhotoSendsItAndSavesTheLines)
 
 TEST_F(AccountWindowTest, EveryTabInTwoDesignsAndInRussian) {
   LoggedIn(AccountState::RatingGame);
+  TZefUser& bob = session.user;
+  bob.City = "Oslo";
+  bob.Country1 = "Norway";
+  bob.Country2 = "1-035";
+  bob.EMail = "bob@club.no";
+  bob.DateR = "01.02.2023";
   SetLibraryDirectory(QStringLiteral(QUORVEX_BIN_DIR));  // the purple design's pictures
   struct Case {
     bool purple;

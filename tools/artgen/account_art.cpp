@@ -22,17 +22,21 @@ void DrawBust(QPainter& p, const QRectF& box, const QColor& colour, bool long_ha
   p.setPen(Qt::NoPen);
   p.setBrush(colour);
   if (long_hair) {
+    // Darker hair behind the head, down to the shoulders.
+    p.setBrush(colour.darker(135));
     QPainterPath hair;
-    hair.addRoundedRect(QRectF(cx - w * 0.26, box.top() + h * 0.08, w * 0.52, h * 0.56), w * 0.24,
+    hair.addRoundedRect(QRectF(cx - w * 0.27, box.top() + h * 0.08, w * 0.54, h * 0.6), w * 0.24,
                         w * 0.24);
     p.drawPath(hair);
+    p.setBrush(colour);
   }
   QPainterPath body;
   body.moveTo(box.left() + w * 0.08, box.bottom());
-  body.cubicTo(box.left() + w * 0.08, box.top() + h * 0.62, box.right() - w * 0.08,
-               box.top() + h * 0.62, box.right() - w * 0.08, box.bottom());
+  body.cubicTo(box.left() + w * 0.08, box.top() + h * 0.45, box.right() - w * 0.08,
+               box.top() + h * 0.45, box.right() - w * 0.08, box.bottom());
   body.closeSubpath();
   p.drawPath(body);
+  p.drawRect(QRectF(cx - w * 0.09, box.top() + h * 0.5, w * 0.18, h * 0.12));
   p.drawEllipse(QPointF(cx, box.top() + h * 0.36), w * 0.2, h * 0.22);
 }
 
@@ -171,13 +175,8 @@ QImage NoPhoto(bool woman) {
   ground.setColorAt(0, QColor(214, 220, 230));
   ground.setColorAt(1, QColor(160, 170, 186));
   p.fillRect(image.rect(), ground);
-  const QColor figure = woman ? QColor(150, 110, 140) : QColor(100, 116, 146);
+  const QColor figure = woman ? QColor(170, 120, 150) : QColor(100, 116, 146);
   DrawBust(p, QRectF(20, 34, 160, 216), figure, woman);
-  if (woman) {
-    // The face in front of the hair.
-    p.setBrush(figure.lighter(118));
-    p.drawEllipse(QPointF(100, 34 + 216 * 0.37), 160 * 0.15, 216 * 0.17);
-  }
   p.setPen(QPen(QColor(90, 96, 110), 2));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(1, 1, 198, 248));

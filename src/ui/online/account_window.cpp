@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -106,6 +107,14 @@ TFormAccount::TFormAccount(AccountContext& context, bool rated_start, QWidget* p
   ShowPresident();
   UpdateControls();
   FinishDesign();
+  // The tabs keep the system's colours, so that their controls read in every design.
+  QPalette plain = QGuiApplication::palette();
+  for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base,
+                                         QPalette::Text, QPalette::Button, QPalette::ButtonText})
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+      plain.setColor(group, role, plain.color(group, role));  // the window's colours stop here
+  tabs_->setPalette(plain);
 }
 
 bool TFormAccount::AccountStateOrNickChanged() const {
