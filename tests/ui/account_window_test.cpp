@@ -367,6 +367,30 @@ TEST_F(AccountWindowTest, LogsInToTheStateTheWindowWasOpenedForAndSignsOut) {
   }
 }
 
+TEST_F(AccountWindowTest, TheCallerLearnsWhetherTheLampAndMenuMustBeRedrawn) {
+  struct Case {
+    AccountState state;
+    void (*player)(TFormAccount&);
+    bool changed;
+  } const cases[] = {
+      {AccountState::LoggedIn, [](TFormAccount&) {}, false},
+      {AccountState::LoggedIn, [](TFormAccount& w) { w.LoginButton()->click(); }, true},
+      {AccountState::NotLoggedIn, [](TFormAccount& w) { Type(w.NickEdit(), "Bobby"); }, true},
+      {AccountState::NotLoggedIn, [](TFormAccount& w) { Type(w.CityEdit(), "Oslo"); }, false},
+  };
+  for (const Case& c : cases) {
+    session = AccountSession{};
+    LoggedIn(c.state);
+    SetModalHook([&](QDialog& dialog) {
+      auto& window = dynamic_cast<TFormAccount&>(dialog);
+      window.show();
+      c.player(window);
+      return int(QDialog::Accepted);
+    });
+    EXPECT_EQ(ShowAccountWindow(context, false, nullptr), c.changed) << int(c.state);
+  }
+}
+
 TEST_F(AccountWindowTest, SavesAndDeletesTheUserFile) {
   TFormAccount window(context, false);
   window.show();

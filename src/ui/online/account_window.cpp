@@ -22,6 +22,7 @@
 #include "online/user_file.h"
 #include "ui/art/country_flags.h"
 #include "ui/art/zef_cards_button.h"
+#include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/password_echo.h"
 #include "ui/online/account_pictures.h"
 #include "ui/online/profile_view.h"
@@ -495,6 +496,12 @@ QString TFormAccount::FieldText(const char* name) const {
 
 int TFormAccount::Lamp(AccountField field) const {
   return checks_[int(field)];
+}
+
+bool ShowAccountWindow(AccountContext& context, bool rated_start, QWidget* parent) {
+  TFormAccount window(context, rated_start, parent);
+  RunModal(window);
+  return window.AccountStateOrNickChanged();
 }
 
 }  // namespace quorvex

@@ -191,4 +191,8 @@ class TFormAccount : public DesignedDialog {
   TProfileView* president_view_ = nullptr;
 };
 
+// Opens the account window modally; true when the account state or the nick changed, so that
+// the caller redraws the account lamp and the menu.
+bool ShowAccountWindow(AccountContext& context, bool rated_start, QWidget* parent);
+
 }  // namespace quorvex
