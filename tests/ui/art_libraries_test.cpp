@@ -107,6 +107,17 @@ TEST_F(ArtLibraries, BackgroundsAndPictures) {
       "CUREDIT",    "GTitleSm",  "GTitleBg",     "FlagOJap",      "FlagOKor"};
   for (const char* name : pictures)
     EXPECT_FALSE(StoredSize(own, QStringLiteral("RCDATA"), name).isEmpty()) << name;
+  // The account's pictures.
+  const std::pair<const char*, QSize> account[] = {
+      {"Account48", {48, 48}},     {"StarR0", {32, 32}},      {"StarY0", {32, 32}},
+      {"StarG0", {32, 32}},        {"GAcNoM", {200, 250}},    {"GAcNoF", {200, 250}},
+      {"GAcName1", {24, 24}},      {"GAcName2", {24, 24}},    {"GAcAbout", {24, 24}},
+      {"GAcTelephone", {24, 24}},  {"GAcEMail", {24, 24}},    {"GAcWebSite", {24, 24}},
+      {"GAcSkype", {24, 24}},      {"GAcOK", {24, 24}},       {"GAcVK", {24, 24}},
+      {"GAcTelegram", {24, 24}},   {"GAcFaceBook", {24, 24}}, {"GAcTwitter", {24, 24}},
+      {"GAcInstagramm", {24, 24}}, {"GAcYouTube", {24, 24}}};
+  for (const auto& [name, size] : account)
+    EXPECT_EQ(StoredSize(own, QStringLiteral("RCDATA"), name), size) << name;
   for (const char* code : {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze"})
     for (const char* base : {"Elite", "Net__", "FlagO"})
       EXPECT_FALSE(StoredSize(own, QStringLiteral("RCDATA"), std::string(base) + code).isEmpty())

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "account_art.h"
 #include "art/back_names.h"
 #include "back_art.h"
 #include "backgrounds_part.h"
@@ -18,7 +19,8 @@ namespace artgen {
 bool MakeOwnPart(BundleWriter& out, const Inputs& in) {
   return MakeFaces(out, in.decks, 0, 0) && MakeBacks(out, in.decks, BackSet::kOwn) &&
          MakeDefaultBackground(out) && MakeTablePictures(out, in.decks, in.flags) &&
-         MakeMenuPictures(out, in.decks) && MakeEndGamePictures(out) && MakeLamps(out);
+         MakeMenuPictures(out, in.decks) && MakeEndGamePictures(out) && MakeLamps(out) &&
+         MakeAccountPictures(out);
 }
 
 bool MakeCardsA(BundleWriter& out, const Inputs& in) {
