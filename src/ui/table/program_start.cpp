@@ -3,6 +3,7 @@
 #include "platform/curl_ftp_upload.h"
 
 #include "ui/online/account_lamp.h"
+#include "ui/online/account_window.h"
 
 #include <QTimer>
 
@@ -255,6 +256,9 @@ void ProgramStart::HookAccount() {
     window_.SetBusy(false);
   });
   keeper_.SetAccount(&account_);
+  account_.SetWindowOpener([this](AccountContext& context, bool rated_start) {
+    ShowAccountWindow(context, rated_start, &window_);
+  });
   // The member's own login opens the picture store; only its own picture can be written.
   account_.Context().upload_picture = [](const std::string& nick, const std::string& password,
                                          const std::filesystem::path& jpeg) {
