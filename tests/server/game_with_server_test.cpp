@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -11,13 +12,20 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
+#include "online/account_service.h"
 #include "online/service_addresses.h"
+#include "online/user_file.h"
 #include "online/world_stats.h"
 #include "platform/curl_http_client.h"
 #include "records/club_file.h"
+#include "records/history_file.h"
+#include "server/test_server.h"
+#include "ui/dialogs/end_game_dialog.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/resource_download.h"
 #include "ui/media/audio_output.h"
+#include "ui/online/account_lamp.h"
+#include "ui/online/account_window.h"
 #include "ui/table/program_start.h"
 
 namespace quorvex {
@@ -141,6 +149,115 @@ TEST(GameWithServer, MissingLibrariesAreDownloadedWholeOrNotAtAll) {
             QStringList{QStringLiteral("ZefCGraph1.dll")});
   server.terminate();
   server.waitForFinished(5000);
+}
+
+}  // namespace
+}  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+// The game logged in to its account by the kept login plays a rated match: the account window
+// before it, the provisional and final updates, the completed cycle on the account list with its
+// bonus, the end-of-game window telling it, a history line of the account, no club member.
+TEST(GameWithServer, ARatedMatchAsTheAccountThroughTheProgram) {
+  if (OnPostgres()) EmptyPostgres();
+  Server server;
+  ASSERT_TRUE(server.Started()) << server.Process().readAllStandardError().toStdString();
+  std::string base = server.Url("");
+  QTemporaryDir folder, temp;
+  // The login is kept beside the program's folder.
+  const fs::path dir = fs::path(folder.path().toStdString()) / "quorvex";
+  fs::create_directories(dir);
+  ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, false), FreshClubFile()).ok);
+  ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, true), FreshClubFile()).ok);
+  {
+    CurlHttpClient http;
+    AccountService service(http, base + "/account.php");
+    TZefUser anna;
+    anna.Nick = "Anna";
+    anna.City = "Riga";
+    anna.Country1 = "Latvia";
+    anna.Country2 = "1-026";
+    anna.Sex = 'W';
+    anna.EMail = "anna@x.lv";
+    anna.DateR = "05.03.2024";
+    anna.R01 = anna.R02 = anna.R03 = "xxx";
+    // Kept below as "secret 1": the start-up login sends a blank as "-".
+    anna.Pw = "secret-1";
+    ASSERT_EQ(service.Register(anna), RegisterResult::Created);
+    TZefGame game;
+    game.Kon = 16;
+    game.Rating = 100;
+    game.KonL = 16;
+    game.Score = 600;
+    ASSERT_TRUE(service.SaveGameRecord(anna, game));
+    ASSERT_TRUE(WriteUserFile(fs::path(folder.path().toStdString()),
+                              {"Anna", EncipherPassword("secret 1")}));
+  }
+
+  std::vector<EndGameInput> end_games;
+  int account_windows = 0;
+  SetModalHook([&](QDialog& dialog) {
+    if (auto* account = qobject_cast<TFormAccount*>(&dialog)) {
+      ++account_windows;
+      // Opened for a rated start: the player plays for the rating.
+      EXPECT_TRUE(account->PlayRatingBox()->isEnabled());
+      account->PlayRatingBox()->setChecked(true);
+    } else if (auto* end = qobject_cast<TFormEndGame*>(&dialog)) {
+      end_games.push_back(end->Input());
+    }
+    return int(QDialog::Accepted);
+  });
+  Redirect http(base);
+  SilentClips clips;
+  SilentSong song;
+  ProgramStart program(ProgramPlaces{dir, temp.path(), nullptr, &http}, clips, song);
+  ASSERT_TRUE(program.Start());
+  EXPECT_EQ(program.Account().State(), AccountState::LoggedIn);
+  EXPECT_EQ(program.Lamp().State(), AccountState::LoggedIn);
+
+  // A local game while logged in: the account window, then 4 deals as the account.
+  program.Menu().ChooseMember(6);
+  EXPECT_EQ(account_windows, 1);
+  ASSERT_TRUE(program.Keeper().AsAccount());
+  EXPECT_TRUE(program.Controller().Options().rated_account_play);
+  EXPECT_EQ(program.Keeper().PlayerName(), "Anna");
+  {
+    CurlHttpClient reader;
+    AccountService service(reader, base + "/account.php");
+    TZefUser anna;
+    anna.Nick = "Anna";
+    anna.Pw = "secret-1";
+    TZefGame provisional;
+    ASSERT_TRUE(service.ReadGameRecord(anna, provisional));
+    EXPECT_EQ(provisional.Kon, 20);
+    EXPECT_NEAR(provisional.Rating, -19.64, 1e-9);
+  }
+  // The match ends won by 300: the cycle's score is 900.
+  program.Keeper().EndSession(300, 4);
+  EXPECT_FALSE(program.Keeper().InSession());
+  EXPECT_EQ(program.Account().State(), AccountState::LoggedIn);
+  EXPECT_EQ(program.Lamp().State(), AccountState::LoggedIn);
+  const TZefGame& game = program.Account().Session().game;
+  EXPECT_NEAR(game.Rating, 95.36, 1e-9);
+  EXPECT_EQ(game.KonL, 0);
+  EXPECT_EQ(game.Sessions, 1);
+  ASSERT_EQ(end_games.size(), 1u);
+  EXPECT_EQ(end_games[0].place, 1);
+  EXPECT_EQ(end_games[0].score, 900);
+  EXPECT_EQ(end_games[0].account_state, 3);
+  EXPECT_EQ(end_games[0].bonus, 25);
+  EXPECT_EQ(program.Account().Session().user.R04, 25);
+  // The history names the account's session; the club gained no member.
+  const std::vector<HistoryFileInfo> files = ListHistoryFiles(dir);
+  ASSERT_EQ(files.size(), 1u);
+  const std::vector<HistoryRow> rows = ReadHistoryRows(HistoryFilePath(dir, files[0].number));
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].type.substr(0, 1), "A");
+  EXPECT_FALSE(ReadClubFile(ClubFilePath(dir, false)).club.Profile(1).has_value());
+  EXPECT_TRUE(program.Finish());
+  SetModalHook(nullptr);
 }
 
 }  // namespace

@@ -283,6 +283,31 @@ TEST_F(ClubSessionTest, ACycleOfTwentyDealsIsRecordedOnceInClubTopTenAndHistory)
   EXPECT_EQ(other_windows, 2);
 }
 
+TEST_F(ClubSessionTest, ARatedMatchAsTheAccountIsFourDeals) {
+  // The account's start was accepted: the account plays, from its cycle's 8 deals.
+  menu.SetRatedStart([this] {
+    ControllerOptions options = controller.Options();
+    options.rated_account_play = true;
+    controller.SetOptions(options);
+    return true;
+  });
+  QTest::mouseClick(menu.MemberButton(6), Qt::LeftButton);
+  ASSERT_EQ(window.CurrentScreen(), Screen::Table);
+  EXPECT_TRUE(keeper.AsAccount());
+  for (int deal = 1; deal <= 4; ++deal) {
+    PlayDeal();
+    // Between the deals only the next deal goes on; after the fourth only the end.
+    EXPECT_EQ(window.MainButton()->isEnabled(), deal < 4) << deal;
+    EXPECT_EQ(window.EndButton()->isEnabled(), deal == 4) << deal;
+    if (deal < 4) QTest::mouseClick(window.MainButton(), Qt::LeftButton);
+  }
+  QTest::mouseClick(window.EndButton(), Qt::LeftButton);
+  EXPECT_EQ(window.CurrentScreen(), Screen::Menu);
+  // Without the account's service the club keeps no trace of the match.
+  EXPECT_FALSE(ClubOnDisk().Profile(1).has_value());
+  EXPECT_TRUE(end_games.empty());
+}
+
 class MemberSessionTest : public ClubSessionTest {
  protected:
   static ClubFile WithMember() {
