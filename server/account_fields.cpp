@@ -1,30 +1,8 @@
 #include "account_fields.h"
 
+#include "locale/club_characters.h"
+
 namespace quorvex::server {
-namespace {
-
-bool Cyrillic(unsigned char c) {
-  return c == 0xA8 || c == 0xB8 || c >= 0xC0;
-}
-
-bool Admitted(unsigned char c) {
-  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) return true;
-  switch (c) {
-    case '!':
-    case '(':
-    case ')':
-    case ',':
-    case '-':
-    case '.':
-    case '@':
-    case '_':
-      return true;
-    default:
-      return Cyrillic(c);
-  }
-}
-
-}  // namespace
 
 int CheckAccountField(const QByteArray& text, AccountField kind) {
   const qsizetype n = text.size();
@@ -37,8 +15,8 @@ int CheckAccountField(const QByteArray& text, AccountField kind) {
   bool cyrillic = false;
   for (const char c : text) {
     const auto u = static_cast<unsigned char>(c);
-    if (!Admitted(u)) return 1;
-    cyrillic = cyrillic || Cyrillic(u);
+    if (!IsClubTextCharacter(u)) return 1;
+    cyrillic = cyrillic || IsCp1251Cyrillic(u);
   }
   if (cyrillic && kind != AccountField::City) return 1;
   if (kind == AccountField::EMail) {

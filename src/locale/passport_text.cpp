@@ -3,36 +3,10 @@
 #include <optional>
 #include <string>
 
+#include "locale/club_characters.h"
 #include "locale/cp1251.h"
 
 namespace quorvex {
-
-namespace {
-
-// "Ё", "ё" and "А".."я" in Windows-1251.
-bool IsCyrillic(unsigned char c) {
-  return c == 0xA8 || c == 0xB8 || c >= 0xC0;
-}
-
-bool IsAllowed(unsigned char c) {
-  if (IsCyrillic(c)) return true;
-  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) return true;
-  switch (c) {
-    case '!':
-    case '(':
-    case ')':
-    case ',':
-    case '-':
-    case '.':
-    case '@':
-    case '_':
-      return true;
-    default:
-      return false;
-  }
-}
-
-}  // namespace
 
 int CheckPassportText(std::string_view text, PassportTextKind kind) {
   if (text.empty()) return kPassportRejected;
@@ -46,8 +20,8 @@ int CheckPassportText(std::string_view text, PassportTextKind kind) {
   int result = kPassportLatin;
   for (char c : *bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    if (!IsAllowed(byte)) return kPassportRejected;
-    if (IsCyrillic(byte)) result = kPassportCyrillic;
+    if (!IsClubTextCharacter(byte)) return kPassportRejected;
+    if (IsCp1251Cyrillic(byte)) result = kPassportCyrillic;
   }
   return result;
 }

@@ -3,34 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "locale/club_characters.h"
 #include "locale/cp1251.h"
 
 namespace quorvex {
 
 namespace {
-
-// "Ё", "ё" and "А".."я" in Windows-1251.
-bool IsCyrillic(unsigned char c) {
-  return c == 0xA8 || c == 0xB8 || c >= 0xC0;
-}
-
-bool IsAdmitted(unsigned char c) {
-  if (IsCyrillic(c)) return true;
-  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) return true;
-  switch (c) {
-    case '!':
-    case '(':
-    case ')':
-    case ',':
-    case '-':
-    case '.':
-    case '@':
-    case '_':
-      return true;
-    default:
-      return false;
-  }
-}
 
 bool LengthFits(size_t length, AccountField kind) {
   switch (kind) {
@@ -78,8 +56,8 @@ int AccountFieldCheck(std::string_view text, AccountField kind) {
   int result = kAccountLatin;
   for (const char c : *bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    if (!IsAdmitted(byte)) return kAccountInvalid;
-    if (IsCyrillic(byte)) result = kAccountCyrillic;
+    if (!IsClubTextCharacter(byte)) return kAccountInvalid;
+    if (IsCp1251Cyrillic(byte)) result = kAccountCyrillic;
   }
   const bool latin_only =
       kind == AccountField::Nick || kind == AccountField::Password || kind == AccountField::EMail;
