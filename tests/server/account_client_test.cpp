@@ -27,20 +27,6 @@ struct Machine {
   testing::NotedHooks hooks;
 };
 
-TZefUser NewMember(const std::string& nick) {
-  TZefUser user;
-  user.Nick = nick;
-  user.Pw = "secret1";
-  user.City = "Riga";
-  user.Country1 = "Latvia";
-  user.Country2 = "1-026";
-  user.Sex = 'W';
-  user.EMail = nick + "@x.lv";
-  user.DateR = "05.03.2024";
-  user.R01 = user.R02 = user.R03 = "xxx";
-  return user;
-}
-
 class AccountClientTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -51,7 +37,8 @@ class AccountClientTest : public ::testing::Test {
   // A member registered and logged in through the game's requests.
   std::unique_ptr<Machine> Member(const std::string& nick) {
     auto machine = std::make_unique<Machine>(*server_);
-    EXPECT_EQ(machine->service.Register(NewMember(nick)), RegisterResult::Created) << nick;
+    EXPECT_EQ(machine->service.Register(RigaMember(nick, "secret1")), RegisterResult::Created)
+        << nick;
     const LoginReply login = machine->service.LogIn(nick, "secret1");
     EXPECT_TRUE(login.ok) << nick;
     machine->session.user = login.user;
@@ -70,7 +57,7 @@ class AccountClientTest : public ::testing::Test {
 
 TEST_F(AccountClientTest, ARatedMatchFromItsProvisionalToItsFinalUpdateAndTheCycleBonus) {
   auto anna = Member("Anna");
-  EXPECT_EQ(anna->service.Register(NewMember("Anna")), RegisterResult::NickTaken);
+  EXPECT_EQ(anna->service.Register(RigaMember("Anna", "secret1")), RegisterResult::NickTaken);
   EXPECT_FALSE(anna->service.LogIn("Anna", "wrong12").ok);
   // 16 rated deals at rating 100, four into the running cycle.
   TZefGame before;

@@ -174,17 +174,8 @@ TEST(GameWithServer, ARatedMatchAsTheAccountThroughTheProgram) {
   {
     CurlHttpClient http;
     AccountService service(http, base + "/account.php");
-    TZefUser anna;
-    anna.Nick = "Anna";
-    anna.City = "Riga";
-    anna.Country1 = "Latvia";
-    anna.Country2 = "1-026";
-    anna.Sex = 'W';
-    anna.EMail = "anna@x.lv";
-    anna.DateR = "05.03.2024";
-    anna.R01 = anna.R02 = anna.R03 = "xxx";
     // Kept below as "secret 1": the start-up login sends a blank as "-".
-    anna.Pw = "secret-1";
+    const TZefUser anna = RigaMember("Anna", "secret-1");
     ASSERT_EQ(service.Register(anna), RegisterResult::Created);
     TZefGame game;
     game.Kon = 16;

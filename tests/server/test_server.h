@@ -11,6 +11,8 @@
 #include <QVariantList>
 #include <string>
 
+#include "online/account_records.h"
+
 namespace quorvex {
 
 inline const QString kServer = QStringLiteral(QUORVEX_BIN_DIR "/quorvex-server");
@@ -20,6 +22,21 @@ QString PostgresUrl();
 // Drops every table the server makes, so that the next server makes them again.
 void EmptyPostgres();
 quint16 FreePort();
+
+// A member from Riga as the account window registers one.
+inline TZefUser RigaMember(const std::string& nick, const std::string& password) {
+  TZefUser user;
+  user.Nick = nick;
+  user.Pw = password;
+  user.City = "Riga";
+  user.Country1 = "Latvia";
+  user.Country2 = "1-026";
+  user.Sex = 'W';
+  user.EMail = "anna@x.lv";
+  user.DateR = "05.03.2024";
+  user.R01 = user.R02 = user.R03 = "xxx";
+  return user;
+}
 
 class Server {
  public:
