@@ -27,6 +27,7 @@
 #include "ui/dialogs/top_ten_window.h"
 #include "ui/dialogs/wait_window.h"
 #include "ui/menu/title_banner.h"
+#include "ui/online/account_lamp.h"
 
 namespace quorvex {
 namespace {
@@ -195,7 +196,11 @@ TEST(DialogDesigns, TheScoreWindowsFollowTheChosenDesign) {
     TFHistory history(std::filesystem::temp_directory_path() / "quorvex-no-history-here", settings);
     TCount count;
     count.Count_ScoCur = "  1500";
-    TFormCount general(count, "Mr.X", settings);
+    TFormCount general(count, "Mr.X", settings, AccountState::LoggedIn);
+    // The account's picture beside the heading tells its state.
+    const auto* lamp = general.findChild<AccountLamp*>(QStringLiteral("account"));
+    ASSERT_NE(lamp, nullptr);
+    EXPECT_EQ(lamp->State(), AccountState::LoggedIn);
     const std::pair<DesignedDialog*, const char*> windows[] = {
         {&end_game, "end_game"}, {&top_ten, "top_ten"}, {&history, "history"}, {&general, "count"}};
     for (const auto& [window, name] : windows) {

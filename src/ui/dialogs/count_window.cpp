@@ -1,6 +1,7 @@
 #include "ui/dialogs/count_window.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -9,6 +10,7 @@
 #include "locale/lang_text.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/dialog_design.h"
+#include "ui/online/account_lamp.h"
 
 namespace quorvex {
 namespace {
@@ -18,7 +20,7 @@ QString Qs(const std::string& text) {
 }  // namespace
 
 TFormCount::TFormCount(const TCount& count, const std::string& player, const Settings& settings,
-                       QWidget* parent)
+                       AccountState account, QWidget* parent)
     : DesignedDialog(settings, parent) {
   setWindowTitle(Qs(Text(Tx::PlayerWord) + ":  " + player));
   auto* heading = new QLabel(Qs(Text(Tx::InformationAboutGame)), this);
@@ -54,7 +56,15 @@ TFormCount::TFormCount(const TCount& count, const std::string& player, const Set
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(heading, 0, Qt::AlignHCenter);
+  auto* lamp = new AccountLamp(this);
+  lamp->setObjectName(QStringLiteral("account"));
+  lamp->SetState(account);
+  lamp->setFixedSize(54, 36);
+  auto* top = new QHBoxLayout;
+  top->addWidget(lamp);
+  top->addWidget(heading, 1, Qt::AlignHCenter);
+  top->addSpacing(54);  // the heading stays centred
+  layout->addLayout(top);
   layout->addLayout(grid);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   layout->setContentsMargins(24, HeaderHeight() + 8, 24, 12);

@@ -4,6 +4,7 @@
 #include <string>
 #include "ui/dialogs/designed_dialog.h"
 
+#include "game/account_state.h"
 #include "records/score_count.h"
 
 namespace quorvex {
@@ -12,9 +13,9 @@ class TFormCount : public DesignedDialog {
   Q_OBJECT
 
  public:
-  // `player` is the player's name (UTF-8).
+  // `player` is the player's name (UTF-8); the account's picture and lamp tell its state.
   TFormCount(const TCount& count, const std::string& player, const Settings& settings,
-             QWidget* parent = nullptr);
+             AccountState account = AccountState::NotLoggedIn, QWidget* parent = nullptr);
 };
 
 }  // namespace quorvex

@@ -107,6 +107,11 @@ SessionPlayer ClubKeeper::BeginAccountSession() {
   return SessionPlayer{name_, previous_deals_, initial_score_};
 }
 
+AccountState ClubKeeper::Account() const {
+  if (AsAccount()) return AccountState::RatingGame;
+  return account_ ? account_->State() : AccountState::NotLoggedIn;
+}
+
 std::string ClubKeeper::PlayerName() const {
   return Cp1251ToUtf8(TrimmedClubName(name_));
 }

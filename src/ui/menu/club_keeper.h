@@ -55,6 +55,8 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   SessionPlayer BeginAccountSession();
   bool InSession() const { return in_session_; }
   bool AsAccount() const { return in_session_ && as_account_; }
+  // Where the online account stands; a rated match counts as the rating game.
+  AccountState Account() const;
   // The player's counters for the "General score" window.
   TCount GeneralScore() const;
   // The name of the member who plays, without its padding (UTF-8).

@@ -194,7 +194,8 @@ void ClubMenu::ShowHistory() {
 
 void ClubMenu::ShowGeneralScore() {
   if (!keeper_.InSession()) return;
-  TFormCount dialog(keeper_.GeneralScore(), keeper_.PlayerName(), settings_, window());
+  TFormCount dialog(keeper_.GeneralScore(), keeper_.PlayerName(), settings_, keeper_.Account(),
+                    window());
   RunModal(dialog);
 }
 
