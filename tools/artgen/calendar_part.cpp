@@ -92,7 +92,7 @@ QImage Zodiac(int sign) {
   return Done(image);
 }
 
-// The year's animal in gold on a red seal.
+// The year's animal drawn in red on a golden seal with a red rim.
 QImage Animal(int animal) {
   static const char32_t kGlyphs[12] = {0x1F400, 0x1F402, 0x1F405, 0x1F407, 0x1F409, 0x1F40D,
                                        0x1F40E, 0x1F410, 0x1F412, 0x1F413, 0x1F415, 0x1F416};
@@ -100,22 +100,23 @@ QImage Animal(int animal) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   const QPointF c(27, 29);
-  QRadialGradient seal(c - QPointF(6, 8), 30);
-  seal.setColorAt(0, QColor(235, 60, 45));
-  seal.setColorAt(1, QColor(140, 10, 15));
-  p.setPen(QPen(QColor(230, 180, 60), 2));
-  p.setBrush(seal);
-  p.drawEllipse(c, 25, 25);
-  p.setPen(QPen(QColor(255, 215, 120, 160), 0.8));
-  p.setBrush(Qt::NoBrush);
-  p.drawEllipse(c, 21.5, 21.5);
-  const QPainterPath glyph =
-      GlyphPath(QString::fromUcs4(&kGlyphs[animal], 1), QRectF(c.x() - 17, c.y() - 17, 34, 34));
-  QLinearGradient gold(0, c.y() - 17, 0, c.y() + 17);
-  gold.setColorAt(0, QColor(255, 240, 170));
-  gold.setColorAt(1, QColor(220, 160, 30));
-  p.setPen(QPen(QColor(90, 20, 0), 0.8));
+  QRadialGradient rim(c - QPointF(6, 8), 30);
+  rim.setColorAt(0, QColor(235, 60, 45));
+  rim.setColorAt(1, QColor(140, 10, 15));
+  p.setPen(QPen(QColor(230, 180, 60), 1.4));
+  p.setBrush(rim);
+  p.drawEllipse(c, 25.5, 25.5);
+  QRadialGradient gold(c - QPointF(6, 8), 26);
+  gold.setColorAt(0, QColor(255, 248, 215));
+  gold.setColorAt(1, QColor(235, 190, 90));
   p.setBrush(gold);
+  p.setPen(QPen(QColor(120, 20, 10), 0.8));
+  p.drawEllipse(c, 21.5, 21.5);
+  // Symbola draws its animals in lines; a pen of the same red makes them bold enough to read.
+  const QPainterPath glyph =
+      GlyphPath(QString::fromUcs4(&kGlyphs[animal], 1), QRectF(c.x() - 17, c.y() - 16, 34, 32));
+  p.setPen(QPen(QColor(150, 20, 15), 0.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(QColor(150, 20, 15));
   p.drawPath(glyph);
   // A tassel below the seal, as a lantern has.
   p.setPen(QPen(QColor(230, 180, 60), 1.4));

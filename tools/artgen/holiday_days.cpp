@@ -5,6 +5,7 @@
 #include <QRadialGradient>
 #include <cmath>
 
+#include "glyphs.h"
 #include "holiday_kit.h"
 
 namespace artgen::holiday {
@@ -150,8 +151,8 @@ QImage Shamrock() {
       p.save();
       p.translate(c);
       p.rotate(i * 120.0);
+      // The leaf's point towards the middle.
       p.translate(0, -11);
-      p.rotate(180);
       p.setPen(QPen(QColor(10, 80, 20), 0.8));
       p.setBrush(Vertical(-10, 10, QColor(120, 210, 100), QColor(20, 130, 40)));
       p.drawPath(Heart(QPointF(0, 0), 20));
@@ -328,7 +329,15 @@ QImage Dove() {
     p.setPen(Qt::NoPen);
     p.setBrush(sky);
     p.drawEllipse(QPointF(27, 30), 26, 26);
-    Glyph(p, 0x1F54A, QRectF(6, 9, 42, 40), Qt::white, QColor(215, 225, 240), QColor(60, 70, 90));
+    // Symbola's dove is drawn in lines: a wide white pen makes it a white bird.
+    const char32_t dove = 0x1F54A;
+    const QPainterPath bird = GlyphPath(QString::fromUcs4(&dove, 1), QRectF(7, 10, 40, 38));
+    p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::white);
+    p.drawPath(bird);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 60, 110));
+    p.drawPath(bird);
   });
 }
 
