@@ -7,6 +7,7 @@
 #include "back_art.h"
 #include "backgrounds_part.h"
 #include "backs_part.h"
+#include "calendar_part.h"
 #include "end_game_art.h"
 #include "faces_part.h"
 #include "graphics_part.h"
@@ -41,6 +42,10 @@ bool MakeBackgroundsPart(BundleWriter& out, const Inputs&) {
 
 bool MakeGraphicsPart(BundleWriter& out, const Inputs&) {
   return MakeGraphics(out);
+}
+
+bool MakeCalendarPart(BundleWriter& out, const Inputs&) {
+  return MakeCalendar(out);
 }
 
 bool PreviewFaces(const Inputs& in, int first, int last, const QString& png) {

@@ -21,6 +21,7 @@ bool MakeCardsB(BundleWriter& out, const Inputs& in);  // faces 32-39 and the ba
 bool MakeCardsC(BundleWriter& out, const Inputs& in);  // faces 40-47
 bool MakeBackgroundsPart(BundleWriter& out, const Inputs& in);
 bool MakeGraphicsPart(BundleWriter& out, const Inputs& in);  // the purple design
+bool MakeCalendarPart(BundleWriter& out, const Inputs& in);  // the main menu's calendar
 
 // A sheet of every card of designs first..last, big and normal, for looking at the art.
 bool PreviewFaces(const Inputs& in, int first, int last, const QString& png);

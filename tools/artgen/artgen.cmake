@@ -1,7 +1,8 @@
 # The pictures of the game: tools/artgen draws them from Debian's card decks and our own art,
 # rcc packs them. The program's own resources are compiled into quorvex_ui; the resource
-# libraries (ZefCards06A.dll ... ZefCGraph1.dll) are Qt binary resource bundles placed beside
-# the game in bin/. Included from the top level so the resources join quorvex_ui.
+# libraries (ZefCards06A.dll ... ZefCGraph1.dll, ZefCalendar01.dll) are Qt binary resource
+# bundles placed beside the game in bin/. Included from the top level so the resources join
+# quorvex_ui.
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 
 set(QUORVEX_KDE_DECKS "/usr/share/carddecks" CACHE PATH
@@ -27,7 +28,10 @@ add_executable(quorvex_artgen ${_artgen_src}
   ${CMAKE_CURRENT_SOURCE_DIR}/src/art/button_layout.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/game/card.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/art/suit_symbol.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/src/settings/window_scale.cpp)
+  ${CMAKE_CURRENT_SOURCE_DIR}/src/settings/window_scale.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/src/locale/calendar_pictures.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/src/locale/holiday_record.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/src/locale/holiday_table.cpp)
 target_include_directories(quorvex_artgen PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src)
 target_link_libraries(quorvex_artgen PRIVATE Qt6::Gui Qt6::Svg quorvex_warnings)
 
@@ -53,10 +57,11 @@ quorvex_art_part(cardsB ${_bin}/ZefCards06B.dll "Drawing the card faces of desig
 quorvex_art_part(cardsC ${_bin}/ZefCards06C.dll "Drawing the card faces of designs 40-47")
 quorvex_art_part(backgrounds ${_bin}/ZefBackG03.dll "Drawing the table backgrounds")
 quorvex_art_part(graphics ${_bin}/ZefCGraph1.dll "Drawing the purple design's pictures")
+quorvex_art_part(calendar ${_bin}/ZefCalendar01.dll "Drawing the calendar's pictures")
 quorvex_art_part(own ${_art_dir}/own.rcc "Drawing the program's own pictures")
 add_custom_target(quorvex_art_libraries ALL
   DEPENDS ${_bin}/ZefCards06A.dll ${_bin}/ZefCards06B.dll ${_bin}/ZefCards06C.dll
-          ${_bin}/ZefBackG03.dll ${_bin}/ZefCGraph1.dll)
+          ${_bin}/ZefBackG03.dll ${_bin}/ZefCGraph1.dll ${_bin}/ZefCalendar01.dll)
 
 # The program's own pictures are compiled in: the bundle's bytes are included by the assembler
 # and registered at start, which keeps the compile quick however large the pictures are.

@@ -3,7 +3,7 @@
 // that rcc turns into the library.
 //
 // Usage: quorvex_artgen <part> <out> --kde <dir> --gnome <dir> --symbols <font file> --flags <dir>
-// Parts: own (the program's resources), cardsA, cardsB, cardsC, backgrounds, graphics;
+// Parts: own (the program's resources), cardsA, cardsB, cardsC, backgrounds, graphics, calendar;
 // "preview <first design> <last design> <png>" draws a sheet of faces straight from the art.
 
 #include <QElapsedTimer>
@@ -19,7 +19,7 @@ namespace {
 
 int Usage(const char* self) {
   std::fprintf(stderr,
-               "usage: %s <own|cardsA|cardsB|cardsC|backgrounds|graphics> <out folder> "
+               "usage: %s <own|cardsA|cardsB|cardsC|backgrounds|graphics|calendar> <out folder> "
                "--kde <dir> --gnome <dir> --symbols <font> --flags <dir>\n",
                self);
   return 2;
@@ -84,6 +84,8 @@ int main(int argc, char** argv) {
     ok = artgen::MakeBackgroundsPart(out, in);
   } else if (part == QLatin1String("graphics")) {
     ok = artgen::MakeGraphicsPart(out, in);
+  } else if (part == QLatin1String("calendar")) {
+    ok = artgen::MakeCalendarPart(out, in);
   } else {
     return Usage(argv[0]);
   }
