@@ -24,7 +24,7 @@
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/resource_download.h"
 #include "ui/media/audio_output.h"
-#include "ui/online/account_lamp.h"
+#include "ui/menu/account_lamp.h"
 #include "ui/online/account_window.h"
 #include "ui/table/program_start.h"
 

@@ -27,7 +27,7 @@
 #include "ui/dialogs/top_ten_window.h"
 #include "ui/dialogs/wait_window.h"
 #include "ui/menu/title_banner.h"
-#include "ui/online/account_lamp.h"
+#include "ui/menu/account_lamp.h"
 
 namespace quorvex {
 namespace {

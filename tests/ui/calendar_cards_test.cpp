@@ -12,7 +12,7 @@
 #include "locale/calendar_pictures.h"
 #include "locale/lang_text.h"
 #include "ui/art/resource_library.h"
-#include "ui/calendar/calendar_cards.h"
+#include "ui/menu/calendar_cards.h"
 #include "ui/shot.h"
 
 namespace quorvex::testing {

@@ -10,7 +10,7 @@
 #include "locale/lang_text.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/dialog_design.h"
-#include "ui/online/account_lamp.h"
+#include "ui/menu/account_lamp.h"
 
 namespace quorvex {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "platform/curl_ftp_upload.h"
 
-#include "ui/online/account_lamp.h"
+#include "ui/menu/account_lamp.h"
 #include "ui/online/account_window.h"
 
 #include <QTimer>

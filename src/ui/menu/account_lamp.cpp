@@ -1,4 +1,4 @@
-#include "ui/online/account_lamp.h"
+#include "ui/menu/account_lamp.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "ui/calendar/calendar_cards.h"
+#include "ui/menu/calendar_cards.h"
 
 #include <QEvent>
 #include <QHelpEvent>
@@ -6,7 +6,7 @@
 #include <QToolTip>
 
 #include "locale/lang_text.h"
-#include "ui/calendar/calendar_pictures_draw.h"
+#include "ui/menu/calendar_pictures_draw.h"
 
 namespace quorvex {
 

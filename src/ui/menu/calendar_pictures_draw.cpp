@@ -1,4 +1,4 @@
-#include "ui/calendar/calendar_pictures_draw.h"
+#include "ui/menu/calendar_pictures_draw.h"
 
 #include <QFont>
 #include <QPainter>
