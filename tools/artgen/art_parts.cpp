@@ -13,6 +13,7 @@
 #include "lamps.h"
 #include "menu_pictures.h"
 #include "table_pictures.h"
+#include "world_list_art.h"
 
 namespace artgen {
 
@@ -20,7 +21,7 @@ bool MakeOwnPart(BundleWriter& out, const Inputs& in) {
   return MakeFaces(out, in.decks, 0, 0) && MakeBacks(out, in.decks, BackSet::kOwn) &&
          MakeDefaultBackground(out) && MakeTablePictures(out, in.decks, in.flags) &&
          MakeMenuPictures(out, in.decks) && MakeEndGamePictures(out) && MakeLamps(out) &&
-         MakeAccountPictures(out);
+         MakeAccountPictures(out) && MakeWorldListIcons(out);
 }
 
 bool MakeCardsA(BundleWriter& out, const Inputs& in) {
@@ -40,7 +41,7 @@ bool MakeBackgroundsPart(BundleWriter& out, const Inputs&) {
 }
 
 bool MakeGraphicsPart(BundleWriter& out, const Inputs&) {
-  return MakeGraphics(out);
+  return MakeGraphics(out) && MakeWorldCategoryButtons(out);
 }
 
 bool PreviewFaces(const Inputs& in, int first, int last, const QString& png) {
