@@ -66,4 +66,15 @@ std::optional<CountryCode> FlagOfCode(std::string_view code) {
   return CountryCode{region, number};
 }
 
+std::optional<CountryCode> CountryOfName(std::string_view name) {
+  if (const std::optional<CountryCode> code = ParseCountryCode(name)) return code;
+  for (int region = 1; region <= kRegionCount; ++region)
+    for (int n = 1; n <= LastCountryNumber(region); ++n) {
+      const CountryNames names = CountryEntry(region, n);
+      if (name == names.short_name || name == names.english || name == names.russian)
+        return CountryCode{region, n};
+    }
+  return std::nullopt;
+}
+
 }  // namespace quorvex

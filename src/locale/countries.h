@@ -51,4 +51,8 @@ std::string CountryCodeText(CountryCode code);
 // "Unknown" flag, number 0.
 std::optional<CountryCode> FlagOfCode(std::string_view code);
 
+// The country a list names by its short, English or Russian name (the account lists), or by
+// its code; nullopt for a name the table does not know.
+std::optional<CountryCode> CountryOfName(std::string_view name);
+
 }  // namespace quorvex

@@ -16,23 +16,21 @@ std::string BodyText(const std::string& text) {
   return bytes;
 }
 
-// A nick, city or country is one field of the entry when the list is read back: "$", "*" and a
-// blank would cut it.
-std::string EntryField(const std::string& text) {
+}  // namespace
+
+std::string RecordEntryField(const std::string& text) {
   std::string bytes = BodyText(text);
   for (char& c : bytes)
     if (c == '$' || c == '*' || c == ' ') c = '_';
   return bytes;
 }
 
-}  // namespace
-
 std::string RecordEntryBody(const RecordEntry& entry) {
   return JoinBody({
       "gid=" + std::to_string(entry.list),
-      "nick=" + EntryField(entry.nick),
-      "city=" + EntryField(entry.city),
-      "country=" + EntryField(entry.country),
+      "nick=" + RecordEntryField(entry.nick),
+      "city=" + RecordEntryField(entry.city),
+      "country=" + RecordEntryField(entry.country),
       "score=" + std::to_string(entry.score),
       std::string("R7=") + entry.sex,
       std::string("R8=") + kRecordVersion,

@@ -26,6 +26,10 @@ struct RecordEntry {
   std::string r10 = "#";  // sent with "*" after it, which closes the entry
 };
 
+// A nick, city or country as an entry carries it (Windows-1251): "&", "$", "*" and blanks,
+// which would cut the body or the entry when the list is read back, become "_".
+std::string RecordEntryField(const std::string& text);
+
 // The body as the server receives it (Windows-1251): gid, nick, city, country, score, R7..R10.
 std::string RecordEntryBody(const RecordEntry& entry);
 

@@ -14,6 +14,7 @@
 #include "lamps.h"
 #include "menu_pictures.h"
 #include "table_pictures.h"
+#include "world_list_art.h"
 
 namespace artgen {
 
@@ -21,7 +22,7 @@ bool MakeOwnPart(BundleWriter& out, const Inputs& in) {
   return MakeFaces(out, in.decks, 0, 0) && MakeBacks(out, in.decks, BackSet::kOwn) &&
          MakeDefaultBackground(out) && MakeTablePictures(out, in.decks, in.flags) &&
          MakeMenuPictures(out, in.decks) && MakeEndGamePictures(out) && MakeLamps(out) &&
-         MakeAccountPictures(out);
+         MakeAccountPictures(out) && MakeWorldListIcons(out);
 }
 
 bool MakeCardsA(BundleWriter& out, const Inputs& in) {
@@ -41,7 +42,7 @@ bool MakeBackgroundsPart(BundleWriter& out, const Inputs&) {
 }
 
 bool MakeGraphicsPart(BundleWriter& out, const Inputs&) {
-  return MakeGraphics(out);
+  return MakeGraphics(out) && MakeWorldCategoryButtons(out);
 }
 
 bool MakeCalendarPart(BundleWriter& out, const Inputs&) {

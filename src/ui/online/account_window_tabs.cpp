@@ -35,14 +35,8 @@ QString Qs(const std::string& text) {
 // The flag of a top-ten entry's country, which the list gives by name (or, from a short entry,
 // as its code); no flag for a name the table does not know.
 std::string CodeOfCountry(const std::string& country) {
-  if (ParseCountryCode(country)) return country;
-  for (int region = 1; region <= kRegionCount; ++region)
-    for (int n = 1; n <= LastCountryNumber(region); ++n) {
-      const CountryNames names = CountryEntry(region, n);
-      if (country == names.short_name || country == names.english || country == names.russian)
-        return CountryCodeText(CountryCode{region, n});
-    }
-  return std::string();
+  const std::optional<CountryCode> code = CountryOfName(country);
+  return code ? CountryCodeText(*code) : std::string();
 }
 
 QPixmap Small(void (*draw)(std::string_view, QPainter&, int, int), std::string_view what,
