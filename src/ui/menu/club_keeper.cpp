@@ -207,6 +207,10 @@ void ClubKeeper::EndAccountMatch() {
   if (account_) account_->MatchHandled();
 }
 
+void ClubKeeper::OfferResultWrite() {
+  if (result_offer_ && last_ && last_->cycle_complete) result_offer_(last_->cycle_score);
+}
+
 bool ClubKeeper::FinishRatedMatch(int32_t balance) {
   if (!as_account_ || !account_) return false;
   return account_->FinishMatch(balance, int64_t(initial_score_) + balance);

@@ -78,6 +78,8 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   bool QuietInstallation() const { return local_club_.QuietInstallation(); }
   // Switches the LAN connection off.
   void SetDisconnect(std::function<void()> disconnect) { disconnect_ = std::move(disconnect); }
+  // The world list's offer after a local cycle, with the cycle's score.
+  void SetResultOffer(std::function<void(int32_t)> offer) { result_offer_ = std::move(offer); }
   // Shows or hides the wait banner over the hidden table at the end of a session.
   void SetWaitBanner(std::function<void(bool)> banner) { wait_banner_ = std::move(banner); }
 
@@ -107,6 +109,7 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   void ShowEndOfGame() override;
   void ReportSession(const SessionEndInput& input) override;
   bool FinishRatedMatch(int32_t balance) override;
+  void OfferResultWrite() override;
   void WriteAccountCycle() override;
   // The closing window of a cycle with its place, the account's bonus and title.
   void RunEndOfGame(int place, int32_t score, AccountState state, int bonus);
@@ -126,6 +129,7 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   std::function<void()> club_changed_;
   std::function<void(bool)> wait_banner_;
   std::function<void()> disconnect_;
+  std::function<void(int32_t)> result_offer_;
   std::function<void(const SessionEndInput&)> session_report_;
 
   // The member of the session.

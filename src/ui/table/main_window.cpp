@@ -263,6 +263,10 @@ void MainWindow::ApplyLanguage() {
     QEvent change(QEvent::LanguageChange);
     QCoreApplication::sendEvent(club_menu_, &change);
   }
+  for (const auto& [widget, place] : menu_widgets_) {
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(widget, &change);
+  }
   RefreshMenuBanners();
   // The table's labels, the menu's header and footer are painted from the tables.
   update();

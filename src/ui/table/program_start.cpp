@@ -3,7 +3,11 @@
 #include "platform/curl_ftp_upload.h"
 
 #include "ui/menu/account_lamp.h"
+#include "ui/menu/calendar_cards.h"
+#include "ui/menu/menu_text_button.h"
 #include "ui/online/account_window.h"
+#include "ui/online/result_write_window.h"
+#include "ui/online/world_top_ten_window.h"
 
 #include <QTimer>
 
@@ -57,7 +61,13 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
       controller_(window_, opponent_, random_, places.clock ? *places.clock : clock_, keeper_),
       club_menu_(keeper_, settings_.Get()),
       lan_(controller_, window_, settings_.Get()),
-      account_(http_, settings_.Get(), places.program_dir.parent_path()) {
+      account_(http_, settings_.Get(), places.program_dir.parent_path()),
+      world_lists_{http_,
+                   settings_.Get(),
+                   online_,
+                   account_.Context().service,
+                   account_.Session(),
+                   places.program_dir} {
   window_.SetSettings(&settings_.Get());
   window_.SetSound(&sound_, &music_);
   window_.SetController(&controller_);
@@ -84,6 +94,7 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   });
   if (own_http_) own_http_->SetBusyHook([this](bool busy) { window_.SetBusy(busy); });
   HookAccount();
+  HookMenuDecorations();
   window_.SetStatisticsOpener([this] { OpenStatistics(); });
   window_.SetRenameHook([this] { RenameMember(); });
   club_menu_.SetPublicAddress([this]() -> std::optional<OwnAddress> {
@@ -272,6 +283,18 @@ void ProgramStart::HookAccount() {
     controller_.SetOptions(options);
     return rated;
   });
+}
+
+void ProgramStart::HookMenuDecorations() {
+  auto* world = new MenuTextButton(Tx::WorldTopTen, ColorSB::DViolet);
+  window_.AddMenuWidget(world, QRect(600, 98, 146, 28));
+  QObject::connect(world, &QPushButton::clicked, &window_,
+                   [this] { ShowWorldTopTen(world_lists_, &window_); });
+  keeper_.SetResultOffer(
+      [this](int32_t cycle_score) { OfferResultWrite(world_lists_, cycle_score, &window_); });
+  // Today's cards under the account's picture; without the calendar library they stay hidden.
+  calendar_ = new CalendarCards;
+  window_.AddMenuWidget(calendar_, QRect(16, 84, 124, 100));
 }
 
 void ProgramStart::ApplySettings() {

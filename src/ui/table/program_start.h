@@ -20,6 +20,7 @@
 #include "ui/menu/club_keeper.h"
 #include "ui/menu/club_menu.h"
 #include "ui/online/account_keeper.h"
+#include "ui/online/world_lists_context.h"
 #include "ui/table/elapsed_clock.h"
 #include "ui/table/lan_game.h"
 #include "ui/table/main_window.h"
@@ -28,6 +29,7 @@
 namespace quorvex {
 
 class AccountLamp;
+class CalendarCards;
 
 // Where the program keeps its files: its own folder (settings, club files, history) and the
 // folder of the menu song's temporary file.
@@ -94,6 +96,8 @@ class ProgramStart {
   void Unhook();
   // The account's lamp on the menu and the windows' side of its logic.
   void HookAccount();
+  // The world top ten's button and the calendar cards on the menu, the offer after a cycle.
+  void HookMenuDecorations();
 
   ProgramPlaces places_;
   ProgramSettings settings_;
@@ -117,6 +121,9 @@ class ProgramStart {
   // The online account and its picture with the lamp on the main menu.
   AccountKeeper account_;
   AccountLamp* lamp_ = nullptr;
+  // The world lists, the calendar cards of the menu.
+  WorldListsContext world_lists_;
+  CalendarCards* calendar_ = nullptr;
   bool started_ = false;
   bool music_on_at_start_ = false;
   bool options_opened_ = false;
