@@ -12,6 +12,7 @@
 #include "graphics_part.h"
 #include "lamps.h"
 #include "menu_pictures.h"
+#include "notice_art.h"
 #include "table_pictures.h"
 
 namespace artgen {
@@ -20,7 +21,7 @@ bool MakeOwnPart(BundleWriter& out, const Inputs& in) {
   return MakeFaces(out, in.decks, 0, 0) && MakeBacks(out, in.decks, BackSet::kOwn) &&
          MakeDefaultBackground(out) && MakeTablePictures(out, in.decks, in.flags) &&
          MakeMenuPictures(out, in.decks) && MakeEndGamePictures(out) && MakeLamps(out) &&
-         MakeAccountPictures(out);
+         MakeAccountPictures(out) && MakeNoticePictures(out);
 }
 
 bool MakeCardsA(BundleWriter& out, const Inputs& in) {
