@@ -18,7 +18,7 @@ bool RefusedRead(const std::string& reply) {
 }
 
 // Fills a row from an entry's fields; false when a number in it does not read.
-bool ReadEntry(const ReplyFields& fields, ChatMessage& message) {
+bool ReadEntry(const ReplyFields& fields, ChatRecord& message) {
   auto text = [&fields](size_t index, std::string& into) {
     if (index < fields.size()) into = TextFromWire(fields[index]);
   };

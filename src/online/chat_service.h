@@ -17,7 +17,7 @@ inline constexpr int kChatList = 100;
 inline constexpr size_t kChatMessages = 10;
 
 // One message as the list gives it back; UTF-8. A row whose Nick is still "#" is empty.
-struct ChatMessage {
+struct ChatRecord {
   int64_t Place = 0;
   int64_t Score = 0;  // the message number
   std::string Nick = "#";
@@ -34,7 +34,7 @@ struct ChatMessage {
 struct ChatRead {
   bool ok = false;
   // Always kChatMessages rows; what the reply did not fill stays empty.
-  std::vector<ChatMessage> messages = std::vector<ChatMessage>(kChatMessages);
+  std::vector<ChatRecord> messages = std::vector<ChatRecord>(kChatMessages);
 
   // The newest message's number on the server: entry 1's, 0 when the read failed.
   int64_t Newest() const { return ok ? messages.front().Score : 0; }

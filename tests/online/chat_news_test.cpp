@@ -205,7 +205,7 @@ TEST(ChatList, RowsFromTheRecordsService) {
   ASSERT_TRUE(read.ok);
   EXPECT_EQ(read.Newest(), 57);
   ASSERT_EQ(read.messages.size(), 10u);
-  const ChatMessage& first = read.messages[0];
+  const ChatRecord& first = read.messages[0];
   EXPECT_EQ(first.Place, 1);
   EXPECT_EQ(first.Score, 57);
   EXPECT_EQ(first.Nick, "Anna");

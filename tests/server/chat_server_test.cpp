@@ -40,10 +40,22 @@ class ChatServerTest : public ::testing::Test {
                  QByteArray::fromStdString(from) +
                  "\r\nContent-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
+    // The answer ends with the length its head gives; the server may keep the connection open.
     QByteArray got;
-    while (socket.waitForReadyRead(5000)) got += socket.readAll();
-    const qsizetype head_end = got.indexOf("\r\n\r\n");
-    return head_end < 0 ? got.toStdString() : got.mid(head_end + 4).toStdString();
+    while (socket.waitForReadyRead(5000)) {
+      got += socket.readAll();
+      const qsizetype head_end = got.indexOf("\r\n\r\n");
+      if (head_end < 0) continue;
+      const QByteArray head = got.left(head_end).toLower();
+      const qsizetype length_at = head.indexOf("content-length:");
+      if (length_at < 0) continue;
+      const qsizetype length =
+          head.mid(length_at + 15, head.indexOf('\r', length_at) - length_at - 15)
+              .trimmed()
+              .toLongLong();
+      if (got.size() >= head_end + 4 + length) return got.mid(head_end + 4, length).toStdString();
+    }
+    return got.toStdString();
   }
 
   std::unique_ptr<Server> server_;

@@ -116,6 +116,13 @@ TFormAdverts::TFormAdverts(HttpClient& http, const Settings& settings, Random& r
     }
   }
   FinishDesign();
+  // The names in the colour of text on this design.
+  for (QToolButton* slot : slots_) {
+    QPalette palette = slot->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+      palette.setColor(group, QPalette::ButtonText, TextColour());
+    slot->setPalette(palette);
+  }
 }
 
 void TFormAdverts::ShowSlot(int index, HttpClient& http, const Advert& advert) {

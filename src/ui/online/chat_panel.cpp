@@ -18,7 +18,7 @@ constexpr int kNewWidth = 34;  // the column of the "GNew" mark
 constexpr int kLineHeight = 18;
 
 // City, writing time and version of a message's first line, before the nick.
-QString Where(const ChatMessage& message) {
+QString Where(const ChatRecord& message) {
   return Qs(message.City) + QStringLiteral(" : ") + Qs(ChatShownText(message.R09)) +
          QLatin1Char(' ') + Qs(message.R08) + QStringLiteral(" : ");
 }
@@ -29,7 +29,7 @@ ChatPanel::ChatPanel(QWidget* parent) : QWidget(parent) {
   setFixedHeight(kHeight);
 }
 
-void ChatPanel::SetMessage(const ChatMessage& message, bool is_new) {
+void ChatPanel::SetMessage(const ChatRecord& message, bool is_new) {
   message_ = message;
   no_connect_ = false;
   if (message.Empty()) {
@@ -46,7 +46,7 @@ void ChatPanel::SetMessage(const ChatMessage& message, bool is_new) {
 }
 
 void ChatPanel::SetNoConnect() {
-  message_ = ChatMessage();
+  message_ = ChatRecord();
   no_connect_ = true;
   is_new_ = false;
   first_ = Qs(Text(Tx::NoConnect));

@@ -17,7 +17,7 @@ class ChatPanel : public QWidget {
   explicit ChatPanel(QWidget* parent = nullptr);
 
   // An empty message leaves the panel empty.
-  void SetMessage(const ChatMessage& message, bool is_new);
+  void SetMessage(const ChatRecord& message, bool is_new);
   // The list could not be read.
   void SetNoConnect();
 
@@ -31,7 +31,7 @@ class ChatPanel : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  ChatMessage message_;
+  ChatRecord message_;
   QString first_, second_;
   bool is_new_ = false;
   bool no_connect_ = false;

@@ -149,11 +149,11 @@ void TFormChat::ReadAndDraw() {
 void TFormChat::Draw() {
   if (!read_.ok) {
     panels_[0]->SetNoConnect();
-    for (int i = 1; i < kPanels; ++i) panels_[i]->SetMessage(ChatMessage(), false);
+    for (int i = 1; i < kPanels; ++i) panels_[i]->SetMessage(ChatRecord(), false);
     return;
   }
   for (int i = 0; i < kPanels; ++i) {
-    const ChatMessage& message = read_.messages[size_t(i)];
+    const ChatRecord& message = read_.messages[size_t(i)];
     ChatPanel* panel = panels_[state_.last_at_bottom ? kPanels - 1 - i : i];
     panel->SetMessage(message, message.Score > marked_above_);
   }

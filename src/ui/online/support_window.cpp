@@ -33,6 +33,10 @@ TFormSupport::TFormSupport(const Settings& settings, QWidget* parent)
   const QString shown[kWays] = {QString(), mail, site};
   const char* const pictures[kWays] = {"GSupFriends", "GSupIdeas", "GSupSite"};
 
+  // The usual blue of a link is lost on the purple picture.
+  const QString link_colour =
+      Design() == DialogDesign::Purple ? QStringLiteral("#ffe27a") : QStringLiteral("#1a4fc4");
+
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(18, HeaderHeight() + 10, 18, 12);
   layout->setSpacing(10);
@@ -55,8 +59,8 @@ TFormSupport::TFormSupport(const Settings& settings, QWidget* parent)
     picture->setFixedSize(48, 48);
     QString text = Qs(Text(Tx::SupportUsWays, i)).toHtmlEscaped();
     if (!links_[size_t(i)].isEmpty())
-      text += QStringLiteral("<br><a href=\"%1\">%2</a>")
-                  .arg(links_[size_t(i)].toHtmlEscaped(), shown[i].toHtmlEscaped());
+      text += QStringLiteral("<br><a href=\"%1\" style=\"color: %3\">%2</a>")
+                  .arg(links_[size_t(i)].toHtmlEscaped(), shown[i].toHtmlEscaped(), link_colour);
     texts_[size_t(i)] = new QLabel(text, this);
     texts_[size_t(i)]->setTextFormat(Qt::RichText);
     texts_[size_t(i)]->setWordWrap(true);
