@@ -3,9 +3,11 @@
 #include <QDateTime>
 #include <QList>
 #include <QSet>
+#include <chrono>
 
 #include "account_fields.h"
 #include "account_service.h"
+#include "online/chat_text.h"
 
 namespace quorvex::server {
 namespace {
@@ -48,6 +50,13 @@ QByteArray NumberReply(qint64 n) {
 }
 
 constexpr qint64 kAccountList = 347;
+constexpr qint64 kChatList = 100;
+
+qint64 SteadyMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
 
 // The account list's bonus in Zefs for a place.
 qint64 Bonus(qint64 place) {
@@ -79,6 +88,15 @@ QByteArray Services::TopTen(qint64 gid) {
   return reply;
 }
 
+bool Services::NextChatNumber(qint64 number) {
+  // A message is numbered after the newest; a number far ahead would hold the top of the list
+  // and run the numbers out. Two writers who read the same newest may both take the next one.
+  const auto newest = storage_.Best(kChatList, 1);
+  if (!newest) return false;
+  const qint64 last = newest->empty() ? 0 : newest->front().score;
+  return number >= 1 && number <= last + 1;
+}
+
 QByteArray Services::WriteEntry(const Form& form, qint64 gid, const Caller& caller) {
   Entry e;
   e.gid = gid;
@@ -98,6 +116,10 @@ QByteArray Services::WriteEntry(const Form& form, qint64 gid, const Caller& call
       (e.r07 != "M" && e.r07 != "W") || !CleanText(e.r08, 10) || !CleanText(e.r09, 100) ||
       !CleanText(e.r10, 120))
     return kRefusal;
+  const bool chat = gid == kChatList;
+  if (chat && (!IsChatText(std::string_view(e.r10.constData(), size_t(e.r10.size()))) ||
+               !chat_flood_.Allowed(caller.address, SteadyMs()) || !NextChatNumber(e.score)))
+    return kRefusal;
   std::optional<Session> session;
   if (gid == kAccountList && !caller.session.isEmpty()) {
     session = accounts_.FindSession(caller.session, QDateTime::currentSecsSinceEpoch());
@@ -108,6 +130,7 @@ QByteArray Services::WriteEntry(const Form& form, qint64 gid, const Caller& call
            accounts_.PayBonus(*session, kGameFieldPrefix, Bonus(at)).has_value();
   });
   if (!place) return kRefusal;
+  if (chat) chat_flood_.Wrote(caller.address, SteadyMs());
   return NumberReply(*place);
 }
 

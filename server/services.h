@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include "account_store.h"
+#include "chat_flood_guard.h"
 #include "form.h"
 #include "session_cookie.h"
 #include "storage.h"
@@ -24,18 +25,22 @@ class Services {
   Services& operator=(const Services&) = delete;
 
   // A write to the account score list by a session logged in as the entry's nick earns its
-  // member a bonus for a place among the first ten.
+  // member a bonus for a place among the first ten. A chat message (list 100) is taken only with
+  // a text of the chat's characters, and only one per 15 seconds from one address.
   QByteArray Records(const Form& form, const Caller& caller);
   QByteArray Stats(const Form& form);
 
  private:
   QByteArray TopTen(qint64 gid);
   QByteArray WriteEntry(const Form& form, qint64 gid, const Caller& caller);
+  // Whether a chat message may take this number: 1 up to the newest message's number + 1.
+  bool NextChatNumber(qint64 number);
 
   Storage& storage_;
   AccountStore& accounts_;
   // The top ten of each list as last answered; a write to the list forgets it.
   QHash<qint64, QByteArray> top_ten_;
+  ChatFloodGuard chat_flood_;
 };
 
 // The lists the records service keeps: this game's (47), its mobile edition's (147), the

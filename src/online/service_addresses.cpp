@@ -29,6 +29,7 @@ constexpr AddressEntry kAddresses[] = {
     {11821, "/news.html"},       // News
     {47011, "/payment/"},        // Payment
     {23669, "/ip.php"},          // PublicAddressEcho
+    {35171, "/adverts.txt"},     // Adverts
 };
 
 const AddressEntry& Entry(ServiceAddress which) {

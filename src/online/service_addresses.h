@@ -18,6 +18,7 @@ enum class ServiceAddress {
   News,
   Payment,
   PublicAddressEcho,
+  Adverts,  // the catalogue of the other games' adverts
 };
 
 // The cipher key of an address.

@@ -74,7 +74,8 @@ TEST(ServiceAddresses, BuiltInsDecipherToWebAddressesWithTheirOwnKeys) {
   const ServiceAddress all[] = {
       ServiceAddress::Account,    ServiceAddress::TopTen,     ServiceAddress::Stats,
       ServiceAddress::Tournament, ServiceAddress::AvatarBase, ServiceAddress::ConfigFile,
-      ServiceAddress::News,       ServiceAddress::Payment,    ServiceAddress::PublicAddressEcho};
+      ServiceAddress::News,       ServiceAddress::Payment,    ServiceAddress::PublicAddressEcho,
+      ServiceAddress::Adverts};
   std::set<uint32_t> keys;
   std::set<std::string> plains;
   for (ServiceAddress which : all) {
@@ -103,7 +104,8 @@ TEST(ServiceAddresses, EveryServiceUnderTheOneBase) {
       {ServiceAddress::Tournament, "/tournament.php"},
       {ServiceAddress::AvatarBase, "/avatars/"},
       {ServiceAddress::News, "/news.html"},
-      {ServiceAddress::PublicAddressEcho, "/ip.php"}};
+      {ServiceAddress::PublicAddressEcho, "/ip.php"},
+      {ServiceAddress::Adverts, "/adverts.txt"}};
   for (const auto& [which, path] : paths) EXPECT_EQ(BuiltInStoredAddress(which).plain, base + path);
 }
 

@@ -118,6 +118,14 @@ TEST_F(ArtLibraries, BackgroundsAndPictures) {
       {"GAcInstagramm", {24, 24}}, {"GAcYouTube", {24, 24}}};
   for (const auto& [name, size] : account)
     EXPECT_EQ(StoredSize(own, QStringLiteral("RCDATA"), name), size) << name;
+  // The chat's, the news' and the adverts' pictures.
+  const std::pair<const char*, QSize> notices[] = {
+      {"GNews072", {72, 72}},     {"GChat072", {72, 72}},    {"GSirenaB", {32, 32}},
+      {"GSirenaR", {32, 32}},     {"GNew", {30, 14}},        {"GAdvGames", {120, 72}},
+      {"GAdvSupport", {120, 72}}, {"GSupFriends", {48, 48}}, {"GSupIdeas", {48, 48}},
+      {"GSupSite", {48, 48}}};
+  for (const auto& [name, size] : notices)
+    EXPECT_EQ(StoredSize(own, QStringLiteral("RCDATA"), name), size) << name;
   for (const char* code : {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze"})
     for (const char* base : {"Elite", "Net__", "FlagO"})
       EXPECT_FALSE(StoredSize(own, QStringLiteral("RCDATA"), std::string(base) + code).isEmpty())

@@ -13,6 +13,7 @@
 #include "graphics_part.h"
 #include "lamps.h"
 #include "menu_pictures.h"
+#include "notice_art.h"
 #include "table_pictures.h"
 #include "world_list_art.h"
 
@@ -22,7 +23,7 @@ bool MakeOwnPart(BundleWriter& out, const Inputs& in) {
   return MakeFaces(out, in.decks, 0, 0) && MakeBacks(out, in.decks, BackSet::kOwn) &&
          MakeDefaultBackground(out) && MakeTablePictures(out, in.decks, in.flags) &&
          MakeMenuPictures(out, in.decks) && MakeEndGamePictures(out) && MakeLamps(out) &&
-         MakeAccountPictures(out) && MakeWorldListIcons(out);
+         MakeAccountPictures(out) && MakeWorldListIcons(out) && MakeNoticePictures(out);
 }
 
 bool MakeCardsA(BundleWriter& out, const Inputs& in) {
