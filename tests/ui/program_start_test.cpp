@@ -137,7 +137,8 @@ TEST_F(ProgramStartTest, ANormalStartAndExitWritesTheSettings) {
     // so the installation is reported again at the next start.
     ASSERT_TRUE(fs::exists(SettingsFile()));
     EXPECT_FALSE(ReadSettingsFile(SettingsFile()).settings.InstallReported);
-    ASSERT_EQ(http.requests.size(), 2u);  // the configuration file, the start report
+    // The configuration file, the start report, then the news page and the chat list.
+    ASSERT_EQ(http.requests.size(), 4u);
     EXPECT_FALSE(http.requests[0].post);
     EXPECT_EQ(http.requests[1].body, "gid=47&stat1=1&stat2=1");
     // Hints wake after a quarter of a second; the music's state at start is remembered.
@@ -191,7 +192,10 @@ TEST_F(ProgramStartTest, AQuietInstallationReportsNothing) {
   WriteClubs(quiet);
   ProgramStart program(Places(), clips, song);
   ASSERT_TRUE(program.Start());
-  ASSERT_EQ(http.requests.size(), 1u);  // the configuration file only
+  // The configuration file, and the news and chat looked at: no report.
+  ASSERT_EQ(http.requests.size(), 3u);
+  for (const HttpRequest& request : http.requests)
+    EXPECT_EQ(request.body.find("stat"), std::string::npos) << request.body;
   EXPECT_FALSE(fs::exists(SettingsFile()));
   EXPECT_TRUE(program.Finish());
 }

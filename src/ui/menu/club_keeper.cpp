@@ -178,10 +178,11 @@ void ClubKeeper::SavePlayerRecord() {
     // Left before its end: the match stays recorded as its provisional loss.
     in_session_ = false;
     EndAccountMatch();
-    return;
+  } else {
+    const int32_t balance = controller_ ? controller_->Balance() : 0;
+    SaveRecord(balance, Rating(balance));
   }
-  const int32_t balance = controller_ ? controller_->Balance() : 0;
-  SaveRecord(balance, Rating(balance));
+  if (menu_back_) menu_back_();
 }
 
 void ClubKeeper::EndSession(int32_t balance, int deals) {
@@ -200,6 +201,7 @@ void ClubKeeper::EndSession(int32_t balance, int deals) {
   RunSessionEnd(*this, input);
   in_session_ = false;
   if (as_account_) EndAccountMatch();
+  if (menu_back_) menu_back_();
 }
 
 void ClubKeeper::EndAccountMatch() {

@@ -78,6 +78,8 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   bool QuietInstallation() const { return local_club_.QuietInstallation(); }
   // Switches the LAN connection off.
   void SetDisconnect(std::function<void()> disconnect) { disconnect_ = std::move(disconnect); }
+  // The menu comes back after a session.
+  void SetMenuBack(std::function<void()> back) { menu_back_ = std::move(back); }
   // The world list's offer after a local cycle, with the cycle's score.
   void SetResultOffer(std::function<void(int32_t)> offer) { result_offer_ = std::move(offer); }
   // Shows or hides the wait banner over the hidden table at the end of a session.
@@ -130,6 +132,7 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   std::function<void(bool)> wait_banner_;
   std::function<void()> disconnect_;
   std::function<void(int32_t)> result_offer_;
+  std::function<void()> menu_back_;
   std::function<void(const SessionEndInput&)> session_report_;
 
   // The member of the session.

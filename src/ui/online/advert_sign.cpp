@@ -10,7 +10,7 @@
 namespace quorvex {
 
 AdvertSign::AdvertSign(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
-  setFixedSize(kSize);
+  resize(kSize);
   setCursor(Qt::PointingHandCursor);
   UpdateHint();
 }

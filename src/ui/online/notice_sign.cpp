@@ -10,7 +10,7 @@
 namespace quorvex {
 
 NoticeSign::NoticeSign(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
-  setFixedSize(kSize);
+  resize(kSize);
   setCursor(Qt::PointingHandCursor);
   setToolTip(Caption());
   blink_.setInterval(500);

@@ -6,7 +6,12 @@
 #include "ui/menu/calendar_cards.h"
 #include "ui/menu/menu_text_button.h"
 #include "ui/online/account_window.h"
+#include "ui/online/advert_sign.h"
+#include "ui/online/adverts_window.h"
+#include "ui/online/chat_news.h"
+#include "ui/online/notice_sign.h"
 #include "ui/online/result_write_window.h"
+#include "ui/online/support_window.h"
 #include "ui/online/world_top_ten_window.h"
 
 #include <QTimer>
@@ -169,6 +174,7 @@ bool ProgramStart::Start() {
   }
   // The account logs itself in when the player kept the login.
   account_.LogInAtStart();
+  chat_->chat_available = online_.chat;
   // Whether the music was on as the run began (the options dialog restarts the song only when
   // that changes).
   music_on_at_start_ = settings_.Get().MusicOn;
@@ -182,6 +188,7 @@ bool ProgramStart::Start() {
   // The menu song; it sounds whenever the main menu is shown and the music is on.
   music_.Prepare(places_.temp_dir);
   started_ = true;
+  MenuShown();
   return true;
 }
 
@@ -295,6 +302,49 @@ void ProgramStart::HookMenuDecorations() {
   // Today's cards under the account's picture; without the calendar library they stay hidden.
   calendar_ = new CalendarCards;
   window_.AddMenuWidget(calendar_, QRect(16, 84, 124, 100));
+
+  // The chat, the news and the other games.
+  auto* chat = new MenuTextButton(Tx::Chat, ColorSB::DViolet);
+  window_.AddMenuWidget(chat, QRect(600, 132, 146, 28));
+  auto* games = new AdvertSign(AdvertSign::Kind::OtherGames);
+  window_.AddMenuWidget(games, QRect(16, 190, 120, 72));
+  auto* support = new AdvertSign(AdvertSign::Kind::SupportUs);
+  window_.AddMenuWidget(support, QRect(626, 166, 120, 72));
+  news_sign_ = new NoticeSign(NoticeSign::Kind::News);
+  window_.AddMenuWidget(news_sign_, QRect(96, 0, 84, 88));
+  chat_sign_ = new NoticeSign(NoticeSign::Kind::Chat);
+  window_.AddMenuWidget(chat_sign_, QRect(636, 238, 110, 56));
+  chat_.reset(new ChatContext{http_,
+                              settings_.Get(),
+                              places_.program_dir.parent_path(),
+                              BuiltInStoredAddress(ServiceAddress::News).plain,
+                              true,
+                              {},
+                              {},
+                              [this](const std::string& name) { sound_.PlayEffect(name, false); },
+                              [this] {
+                                const NewsSign lit = SignsShown(*chat_);
+                                news_sign_->SetShown(lit.news);
+                                chat_sign_->SetShown(lit.chat);
+                              }});
+  news_sign_->SetShown(false);
+  chat_sign_->SetShown(false);
+  QObject::connect(chat, &QPushButton::clicked, &window_, [this] { ShowChat(*chat_, &window_); });
+  QObject::connect(chat_sign_, &NoticeSign::clicked, &window_,
+                   [this] { ShowChat(*chat_, &window_); });
+  QObject::connect(news_sign_, &NoticeSign::clicked, &window_, [this] { OpenNews(*chat_); });
+  QObject::connect(games, &AdvertSign::clicked, &window_,
+                   [this] { ShowOtherGames(http_, settings_.Get(), &window_); });
+  QObject::connect(support, &AdvertSign::clicked, &window_,
+                   [this] { ShowSupportUs(settings_.Get(), &window_); });
+  QObject::connect(calendar_, &CalendarCards::ticked, &window_, [this](int) {
+    NoticeTick(*chat_, window_.CurrentScreen() == Screen::Menu, keeper_.InSession(), &window_);
+  });
+  keeper_.SetMenuBack([this] { MenuShown(); });
+}
+
+void ProgramStart::MenuShown() {
+  CheckOnMenu(*chat_);
 }
 
 void ProgramStart::ApplySettings() {

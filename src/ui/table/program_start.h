@@ -20,6 +20,7 @@
 #include "ui/menu/club_keeper.h"
 #include "ui/menu/club_menu.h"
 #include "ui/online/account_keeper.h"
+#include "ui/online/chat_context.h"
 #include "ui/online/world_lists_context.h"
 #include "ui/table/elapsed_clock.h"
 #include "ui/table/lan_game.h"
@@ -30,6 +31,7 @@ namespace quorvex {
 
 class AccountLamp;
 class CalendarCards;
+class NoticeSign;
 
 // Where the program keeps its files: its own folder (settings, club files, history) and the
 // folder of the menu song's temporary file.
@@ -72,6 +74,9 @@ class ProgramStart {
   // The statistics service at its current address.
   WorldStats Statistics();
   const OnlineSwitches& Online() const { return online_; }
+  ChatContext& Chat() { return *chat_; }
+  // The menu is shown again: the news and the chat are looked at.
+  void MenuShown();
 
   // The options dialog, from the menu's "Options" button; each change applied at once.
   void OpenOptions();
@@ -124,6 +129,10 @@ class ProgramStart {
   // The world lists, the calendar cards of the menu.
   WorldListsContext world_lists_;
   CalendarCards* calendar_ = nullptr;
+  // The chat and the news with their signs.
+  std::unique_ptr<ChatContext> chat_;
+  NoticeSign* news_sign_ = nullptr;
+  NoticeSign* chat_sign_ = nullptr;
   bool started_ = false;
   bool music_on_at_start_ = false;
   bool options_opened_ = false;
