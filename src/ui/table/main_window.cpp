@@ -199,7 +199,7 @@ void MainWindow::PlaceWidgets() {
   exit_button_->setGeometry(layout_.Place(kExitButton));
   options_button_->setGeometry(layout_.Place(kOptionsButton));
   stats_button_->setGeometry(layout_.Place(kStatsButton));
-  for (const auto& [widget, place] : menu_widgets_) widget->setGeometry(layout_.Place(place));
+  for (const MenuWidget& item : menu_widgets_) item.widget->setGeometry(layout_.Place(item.place));
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setBold(true);
   font.setPixelSize(layout_.Size(14));
@@ -263,9 +263,9 @@ void MainWindow::ApplyLanguage() {
     QEvent change(QEvent::LanguageChange);
     QCoreApplication::sendEvent(club_menu_, &change);
   }
-  for (const auto& [widget, place] : menu_widgets_) {
+  for (const MenuWidget& item : menu_widgets_) {
     QEvent change(QEvent::LanguageChange);
-    QCoreApplication::sendEvent(widget, &change);
+    QCoreApplication::sendEvent(item.widget, &change);
   }
   RefreshMenuBanners();
   // The table's labels, the menu's header and footer are painted from the tables.
@@ -412,11 +412,11 @@ void MainWindow::ClearChat() {
   Dirty(layout_.ChatHistory());
 }
 
-void MainWindow::AddMenuWidget(QWidget* widget, QRect design_place) {
+void MainWindow::AddMenuWidget(QWidget* widget, QRect design_place, std::function<bool()> wanted) {
   widget->setParent(this);
-  menu_widgets_.emplace_back(widget, design_place);
   widget->setGeometry(layout_.Place(design_place));
-  widget->setVisible(screen_ == Screen::Menu);
+  widget->setVisible(screen_ == Screen::Menu && (!wanted || wanted()));
+  menu_widgets_.push_back({widget, design_place, std::move(wanted)});
 }
 
 void MainWindow::StartGame() {
@@ -431,7 +431,8 @@ void MainWindow::ShowTitleOrMenuWidgets() {
   exit_button_->setVisible(menu);
   options_button_->setVisible(menu);
   stats_button_->setVisible(menu);
-  for (const auto& [widget, place] : menu_widgets_) widget->setVisible(menu);
+  for (const MenuWidget& item : menu_widgets_)
+    item.widget->setVisible(menu && (!item.wanted || item.wanted()));
   const bool chat = screen_ == Screen::Table && chat_shown_;
   chat_edit_->setVisible(chat);
   send_button_->setVisible(chat);

@@ -136,7 +136,8 @@ class MainWindow : public QWidget, public TableView {
   void SetOptionsOpener(std::function<void()> open) { open_options_ = std::move(open); }
   // A widget of the main menu (the account picture...) at its place in the window's design
   // size, scaled with the window and shown only with the menu.
-  void AddMenuWidget(QWidget* widget, QRect design_place);
+  // `wanted` says whether it is to be seen with the menu now (a sign that is lit or not).
+  void AddMenuWidget(QWidget* widget, QRect design_place, std::function<bool()> wanted = {});
   TFormTorg* BiddingDialog() const;
   QMenu* PopupMenu() const { return popup_; }
   QAction* ExitToMenuAction() const { return exit_action_; }
@@ -241,7 +242,12 @@ class MainWindow : public QWidget, public TableView {
   TZefCardsButton* options_button_ = nullptr;
   std::function<void()> open_options_;
   TZefCardsButton* stats_button_ = nullptr;
-  std::vector<std::pair<QWidget*, QRect>> menu_widgets_;
+  struct MenuWidget {
+    QWidget* widget;
+    QRect place;
+    std::function<bool()> wanted;
+  };
+  std::vector<MenuWidget> menu_widgets_;
   std::function<void()> open_stats_;
   QLineEdit* chat_edit_ = nullptr;
   TZefCardsButton* send_button_ = nullptr;

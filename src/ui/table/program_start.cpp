@@ -310,10 +310,13 @@ void ProgramStart::HookMenuDecorations() {
   window_.AddMenuWidget(games, QRect(16, 190, 120, 72));
   auto* support = new AdvertSign(AdvertSign::Kind::SupportUs);
   window_.AddMenuWidget(support, QRect(626, 166, 120, 72));
+  // The signs are seen only with the menu, and only while they are lit.
   news_sign_ = new NoticeSign(NoticeSign::Kind::News);
-  window_.AddMenuWidget(news_sign_, QRect(96, 0, 84, 88));
+  window_.AddMenuWidget(news_sign_, QRect(96, 0, 84, 88),
+                        [this] { return chat_ && SignsShown(*chat_).news; });
   chat_sign_ = new NoticeSign(NoticeSign::Kind::Chat);
-  window_.AddMenuWidget(chat_sign_, QRect(636, 238, 110, 56));
+  window_.AddMenuWidget(chat_sign_, QRect(640, 232, 100, 70),
+                        [this] { return chat_ && SignsShown(*chat_).chat; });
   chat_.reset(new ChatContext{http_,
                               settings_.Get(),
                               places_.program_dir.parent_path(),
@@ -324,8 +327,9 @@ void ProgramStart::HookMenuDecorations() {
                               [this](const std::string& name) { sound_.PlayEffect(name, false); },
                               [this] {
                                 const NewsSign lit = SignsShown(*chat_);
-                                news_sign_->SetShown(lit.news);
-                                chat_sign_->SetShown(lit.chat);
+                                const bool menu = window_.CurrentScreen() == Screen::Menu;
+                                news_sign_->SetShown(menu && lit.news);
+                                chat_sign_->SetShown(menu && lit.chat);
                               }});
   news_sign_->SetShown(false);
   chat_sign_->SetShown(false);
