@@ -1,5 +1,7 @@
 #include "online/account_service.h"
 
+#include "online/reply_fields.h"
+
 #include <vector>
 
 #include "online/account_field_check.h"
@@ -23,18 +25,6 @@ std::string ProfileText(const std::string& text) {
   for (char& c : bytes)
     if (c == '$' || c == '~' || c == '&') c = ' ';
   return bytes;
-}
-
-bool ParseInteger(const ReplyFields& fields, size_t index, int64_t& out) {
-  if (index >= fields.size()) return true;
-  const std::optional<long long> value = ParseReplyInteger(fields[index]);
-  if (!value) return false;
-  out = *value;
-  return true;
-}
-
-void TakeText(const ReplyFields& fields, size_t index, std::string& out) {
-  if (index < fields.size()) out = TextFromWire(fields[index]);
 }
 
 void TakeLetter(const ReplyFields& fields, size_t index, char& out) {
@@ -97,17 +87,17 @@ LoginReply AccountService::LogIn(const std::string& nick, const std::string& pas
   if (f.size() < 2) return result;
 
   TZefUser user = result.user;
-  TakeText(f, 1, user.City);
-  TakeText(f, 2, user.Country1);
-  TakeText(f, 3, user.Country2);
+  TakeReplyText(f, 1, user.City);
+  TakeReplyText(f, 2, user.Country1);
+  TakeReplyText(f, 3, user.Country2);
   TakeLetter(f, 4, user.Sex);
-  TakeText(f, 5, user.EMail);
-  TakeText(f, 6, user.DateR);
-  TakeText(f, 7, user.R01);
-  TakeText(f, 8, user.R02);
-  TakeText(f, 9, user.R03);
-  if (!ParseInteger(f, 10, user.R04) || !ParseInteger(f, 11, user.R05) ||
-      !ParseInteger(f, 12, user.R06))
+  TakeReplyText(f, 5, user.EMail);
+  TakeReplyText(f, 6, user.DateR);
+  TakeReplyText(f, 7, user.R01);
+  TakeReplyText(f, 8, user.R02);
+  TakeReplyText(f, 9, user.R03);
+  if (!TakeReplyNumber(f, 10, user.R04) || !TakeReplyNumber(f, 11, user.R05) ||
+      !TakeReplyNumber(f, 12, user.R06))
     return result;
   result.user = std::move(user);
   result.ok = true;
@@ -132,16 +122,16 @@ bool AccountService::ReadGameRecord(const TZefUser& user, TZefGame& game) {
   read.Rating = 0;
   read.PlayNow = 'N';
   read.R2 = "#";
-  if (!ParseInteger(f, 1, read.Kon) || !ParseInteger(f, 2, read.Best)) return false;
+  if (!TakeReplyNumber(f, 1, read.Kon) || !TakeReplyNumber(f, 2, read.Best)) return false;
   if (f.size() > 3) {
     const std::optional<double> rating = ParseRating(f[3]);
     if (!rating) return false;
     read.Rating = *rating;
   }
-  if (!ParseInteger(f, 4, read.Sessions) || !ParseInteger(f, 5, read.KonL) ||
-      !ParseInteger(f, 6, read.Score) || !ParseInteger(f, 7, read.R1))
+  if (!TakeReplyNumber(f, 4, read.Sessions) || !TakeReplyNumber(f, 5, read.KonL) ||
+      !TakeReplyNumber(f, 6, read.Score) || !TakeReplyNumber(f, 7, read.R1))
     return false;
-  TakeText(f, 8, read.R2);
+  TakeReplyText(f, 8, read.R2);
   game = std::move(read);
   return true;
 }
@@ -177,10 +167,10 @@ TopTenReply AccountService::ReadTopTen() {
   for (size_t i = 0; i < entries.size(); ++i) {
     const ReplyFields& f = entries[i];
     TZefTop10& entry = result.entries[i];
-    TakeText(f, 2, entry.Nick);
-    TakeText(f, 3, entry.City);
-    TakeText(f, 4, entry.Country);
-    TakeText(f, 5, entry.Country);
+    TakeReplyText(f, 2, entry.Nick);
+    TakeReplyText(f, 3, entry.City);
+    TakeReplyText(f, 4, entry.Country);
+    TakeReplyText(f, 5, entry.Country);
     TakeLetter(f, 6, entry.Sex);
     if (f.size() > 7) {
       const std::optional<double> rating = ParseRating(f[7]);
@@ -223,7 +213,7 @@ ProfileReply AccountService::ReadProfile(const std::string& nick) {
                                 &info.EMailO,     &info.WebSite,  &info.Skype,    &info.OK,
                                 &info.VK,         &info.Telegram, &info.FaceBook, &info.Twitter,
                                 &info.Instagramm, &info.YouTube};
-  for (size_t i = 0; i < std::size(order); ++i) TakeText(f, i + 1, *order[i]);
+  for (size_t i = 0; i < std::size(order); ++i) TakeReplyText(f, i + 1, *order[i]);
   result.ok = true;
   return result;
 }

@@ -1,5 +1,7 @@
 #include "online/chat_service.h"
 
+#include "online/reply_fields.h"
+
 #include <limits>
 
 #include "online/chat_text.h"
@@ -19,24 +21,15 @@ bool RefusedRead(const std::string& reply) {
 
 // Fills a row from an entry's fields; false when a number in it does not read.
 bool ReadEntry(const ReplyFields& fields, ChatRecord& message) {
-  auto text = [&fields](size_t index, std::string& into) {
-    if (index < fields.size()) into = TextFromWire(fields[index]);
-  };
-  auto number = [&fields](size_t index, int64_t& into) {
-    if (index >= fields.size()) return true;
-    const std::optional<long long> value = ParseReplyInteger(fields[index]);
-    if (!value) return false;
-    into = *value;
-    return true;
-  };
-  if (!number(1, message.Place) || !number(3, message.Score)) return false;
-  text(4, message.Nick);
-  text(5, message.Country);
-  text(6, message.City);
-  text(7, message.R07);
-  text(8, message.R08);
-  text(9, message.R09);
-  text(10, message.R10);
+  if (!TakeReplyNumber(fields, 1, message.Place) || !TakeReplyNumber(fields, 3, message.Score))
+    return false;
+  TakeReplyText(fields, 4, message.Nick);
+  TakeReplyText(fields, 5, message.Country);
+  TakeReplyText(fields, 6, message.City);
+  TakeReplyText(fields, 7, message.R07);
+  TakeReplyText(fields, 8, message.R08);
+  TakeReplyText(fields, 9, message.R09);
+  TakeReplyText(fields, 10, message.R10);
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "online/world_records.h"
 
+#include "online/reply_fields.h"
+
 #include <vector>
 
 #include "online/reply_readers.h"
@@ -8,19 +10,6 @@
 
 namespace quorvex {
 namespace {
-
-// A number field: false when the field is there and is not a number.
-bool TakeNumber(const ReplyFields& f, size_t i, int64_t& value) {
-  if (i >= f.size()) return true;
-  const std::optional<long long> number = ParseReplyInteger(f[i]);
-  if (!number) return false;
-  value = *number;
-  return true;
-}
-
-void TakeText(const ReplyFields& f, size_t i, std::string& value) {
-  if (i < f.size()) value = TextFromWire(f[i]);
-}
 
 RecordList EmptyList(int list) {
   RecordList result;
@@ -37,14 +26,14 @@ RecordList WorldRecords::ReadEntries(const std::string& reply, int list) {
     const ReplyFields& f = entries[i];
     TZefRecord& entry = result.entries[i];
     // Field 2 is the server's own entry number, which the lists leave unread.
-    if (!TakeNumber(f, 1, entry.Place) || !TakeNumber(f, 3, entry.Score)) return result;
-    TakeText(f, 4, entry.Nick);
-    TakeText(f, 5, entry.Country);
-    TakeText(f, 6, entry.City);
-    TakeText(f, 7, entry.R07);
-    TakeText(f, 8, entry.R08);
-    TakeText(f, 9, entry.R09);
-    TakeText(f, 10, entry.R10);
+    if (!TakeReplyNumber(f, 1, entry.Place) || !TakeReplyNumber(f, 3, entry.Score)) return result;
+    TakeReplyText(f, 4, entry.Nick);
+    TakeReplyText(f, 5, entry.Country);
+    TakeReplyText(f, 6, entry.City);
+    TakeReplyText(f, 7, entry.R07);
+    TakeReplyText(f, 8, entry.R08);
+    TakeReplyText(f, 9, entry.R09);
+    TakeReplyText(f, 10, entry.R10);
   }
   result.ok = true;
   return result;
