@@ -79,7 +79,9 @@ TEST(GameWithServer, StartReportsASessionAndASilentServer) {
                 QStringLiteral("--data"), data.path(), QStringLiteral("--base"),
                 QString::fromStdString(base)});
   ASSERT_TRUE(server.waitForReadyRead(10000));
-  const fs::path dir = game.path().toStdString();
+  // The program keeps the account's and the chat's files in its folder's parent.
+  const fs::path dir = fs::path(game.path().toStdString()) / "quorvex";
+  fs::create_directories(dir);
   ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, false), FreshClubFile()).ok);
   ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, true), FreshClubFile()).ok);
   SetModalHook([](QDialog&) { return int(QDialog::Accepted); });

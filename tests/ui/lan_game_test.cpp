@@ -38,9 +38,11 @@ class SteppedClock : public Clock {
 // One copy of the game: its own folder, clubs, settings and sockets.
 struct Machine {
   explicit Machine(const std::string& name)
-      : dir(fs::temp_directory_path() /
-            ("quorvex_lan_" + name + "_" + std::to_string(::getpid()))) {
-    fs::remove_all(dir);
+      : root(fs::temp_directory_path() /
+             ("quorvex_lan_" + name + "_" + std::to_string(::getpid()))),
+        dir(root / "game") {
+    // The program keeps the account's and the chat's files in its folder's parent.
+    fs::remove_all(root);
     fs::create_directories(dir);
     EXPECT_TRUE(WriteClubFile(ClubFilePath(dir, false), FreshClubFile()).ok);
     EXPECT_TRUE(WriteClubFile(ClubFilePath(dir, true), FreshClubFile()).ok);
@@ -57,7 +59,7 @@ struct Machine {
   ~Machine() {
     program->Finish();
     program.reset();
-    fs::remove_all(dir);
+    fs::remove_all(root);
   }
   GameController& Controller() { return program->Controller(); }
   const TDealState& State() { return program->Controller().State(); }
@@ -67,6 +69,7 @@ struct Machine {
     return 0;
   }
 
+  fs::path root;
   fs::path dir;
   QTemporaryDir temp;
   SteppedClock clock;

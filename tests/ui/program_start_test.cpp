@@ -21,6 +21,7 @@
 #include "sound_recorders.h"
 #include "support/offline_http.h"
 #include "ui/dialogs/modal_run.h"
+#include "ui/online/chat_window.h"
 #include "ui/table/program_start.h"
 
 namespace quorvex::testing {
@@ -39,11 +40,13 @@ std::string FileBytes(const fs::path& file) {
 class ProgramStartTest : public ::testing::Test {
  protected:
   ProgramStartTest()
-      : dir(fs::temp_directory_path() /
-            ("quorvex_start_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-             std::to_string(::getpid()))) {
-    fs::remove_all(dir);
+      : root(fs::temp_directory_path() /
+             ("quorvex_start_" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+              std::to_string(::getpid()))),
+        dir(root / "game") {
+    // The program keeps the account's and the chat's files in its folder's parent.
+    fs::remove_all(root);
     fs::create_directories(dir);
     SetCurrentLanguage(0);
     SetModalHook([this](QDialog& dialog) {
@@ -55,7 +58,7 @@ class ProgramStartTest : public ::testing::Test {
   ~ProgramStartTest() override {
     SetModalHook(nullptr);
     SetCurrentLanguage(0);
-    fs::remove_all(dir);
+    fs::remove_all(root);
   }
 
   ProgramPlaces Places() { return {dir, temp.path(), nullptr, &http}; }
@@ -66,6 +69,7 @@ class ProgramStartTest : public ::testing::Test {
     ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, true), FreshClubFile()).ok);
   }
 
+  fs::path root;
   fs::path dir;
   QTemporaryDir temp;
   RecordingClips clips;
@@ -184,6 +188,22 @@ TEST_F(ProgramStartTest, SettingsThatCannotBeWrittenAreToldAtEachWrite) {
   EXPECT_FALSE(messages[0].empty());
   EXPECT_FALSE(program.Finish());
   EXPECT_EQ(messages.size(), 2u);
+}
+
+TEST_F(ProgramStartTest, ThePopupMenuOpensTheChat) {
+  WriteClubs(FreshClubFile());
+  ProgramStart program(Places(), clips, song);
+  ASSERT_TRUE(program.Start());
+  int chats = 0;
+  SetModalHook([&chats](QDialog& dialog) {
+    if (qobject_cast<TFormChat*>(&dialog)) ++chats;
+    return int(QDialog::Accepted);
+  });
+  program.Window().ChatAction()->trigger();
+  EXPECT_EQ(chats, 1);
+  // The chat's state lies beside the program's folder, never inside it.
+  EXPECT_TRUE(fs::exists(root / "ZefChatZef.ini"));
+  EXPECT_TRUE(program.Finish());
 }
 
 TEST_F(ProgramStartTest, AQuietInstallationReportsNothing) {

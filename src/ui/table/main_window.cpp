@@ -253,6 +253,7 @@ void MainWindow::ApplyLanguage() {
   rename_action_->setText(Qs(Text(Tx::ChangeName)));
   speed_action_->setText(Qs(Text(Tx::Speed)));
   help_action_->setText(Qs(Text(Tx::Help)));
+  chat_action_->setText(Qs(Text(Tx::Chat)));
   about_action_->setText(Qs(Text(Tx::About)));
   if (!model_.wait_text.empty())
     model_.wait_text = Retranslate(wait_text_.text, wait_text_.language, CurrentLanguage());
@@ -354,6 +355,10 @@ void MainWindow::BuildPopupMenu() {
     if (!settings_) return;
     TFormSpeed speed(*settings_, this);
     RunModal(speed);
+  });
+  chat_action_ = popup_->addAction(QString());
+  connect(chat_action_, &QAction::triggered, this, [this] {
+    if (open_chat_) open_chat_();
   });
   help_action_ = popup_->addAction(QString());
   connect(help_action_, &QAction::triggered, this, [this] { ShowHelp(this); });

@@ -146,6 +146,8 @@ class MainWindow : public QWidget, public TableView {
   QAction* RenameAction() const { return rename_action_; }
   QAction* SpeedAction() const { return speed_action_; }
   QAction* HelpAction() const { return help_action_; }
+  QAction* ChatAction() const { return chat_action_; }
+  void SetChatOpener(std::function<void()> open) { open_chat_ = std::move(open); }
   // "To change a name" during a session.
   void SetRenameHook(std::function<void()> rename) { rename_ = std::move(rename); }
   QLineEdit* ChatEdit() const { return chat_edit_; }
@@ -227,6 +229,8 @@ class MainWindow : public QWidget, public TableView {
   QAction* rename_action_ = nullptr;
   QAction* speed_action_ = nullptr;
   QAction* help_action_ = nullptr;
+  QAction* chat_action_ = nullptr;
+  std::function<void()> open_chat_;
   std::function<void()> rename_;
   QAction* exit_action_ = nullptr;
   QAction* score_action_ = nullptr;

@@ -334,6 +334,7 @@ void ProgramStart::HookMenuDecorations() {
   news_sign_->SetShown(false);
   chat_sign_->SetShown(false);
   QObject::connect(chat, &QPushButton::clicked, &window_, [this] { ShowChat(*chat_, &window_); });
+  window_.SetChatOpener([this] { ShowChat(*chat_, &window_); });
   QObject::connect(chat_sign_, &NoticeSign::clicked, &window_,
                    [this] { ShowChat(*chat_, &window_); });
   QObject::connect(news_sign_, &NoticeSign::clicked, &window_, [this] { OpenNews(*chat_); });
