@@ -14,7 +14,9 @@
 
 #include "online/account_service.h"
 #include "online/service_addresses.h"
+#include "online/service_request.h"
 #include "online/user_file.h"
+#include "online/world_records.h"
 #include "online/world_stats.h"
 #include "platform/curl_http_client.h"
 #include "records/club_file.h"
@@ -26,6 +28,7 @@
 #include "ui/media/audio_output.h"
 #include "ui/menu/account_lamp.h"
 #include "ui/online/account_window.h"
+#include "ui/online/result_write_window.h"
 #include "ui/table/program_start.h"
 
 namespace quorvex {
@@ -249,6 +252,69 @@ TEST(GameWithServer, ARatedMatchAsTheAccountThroughTheProgram) {
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].type.substr(0, 1), "A");
   EXPECT_FALSE(ReadClubFile(ClubFilePath(dir, false)).club.Profile(1).has_value());
+  EXPECT_TRUE(program.Finish());
+  SetModalHook(nullptr);
+}
+
+}  // namespace
+}  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+// A club member closes a cycle of 20 deals: the end-of-game window, then the offer of the world
+// list; sent, the result stands on the server's list with its place, which the window shows.
+TEST(GameWithServer, ACycleResultIsSentToTheWorldList) {
+  if (OnPostgres()) EmptyPostgres();
+  Server server;
+  ASSERT_TRUE(server.Started()) << server.Process().readAllStandardError().toStdString();
+  const std::string base = server.Url("");
+  QTemporaryDir folder, temp;
+  const fs::path dir = fs::path(folder.path().toStdString()) / "quorvex";
+  fs::create_directories(dir);
+  // Ann has played 19 deals of her cycle.
+  ClubFile club = FreshClubFile();
+  club.profile_lines[0] = ProfileLine(ClubProfile{ClubName("Ann"), 1.0, 19, 0, ClubPassword("")});
+  ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, false), club).ok);
+  ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, true), FreshClubFile()).ok);
+  // Someone else's better result is on the list already.
+  {
+    CurlHttpClient http;
+    ASSERT_TRUE(PostBody(http, base + "/records.php",
+                         "gid=47&nick=Boris&city=Riga&country=Latvia&score=2000&R7=M&R8=5.7f&R9=#"
+                         "&R10=#*")
+                    .ok);
+  }
+  int64_t place = 0;
+  int offers = 0;
+  SetModalHook([&](QDialog& dialog) {
+    if (auto* offer = qobject_cast<TFormResultWrite*>(&dialog)) {
+      ++offers;
+      EXPECT_TRUE(offer->SendButton()->isEnabled());
+      offer->SendButton()->click();
+      place = offer->Place();
+    }
+    return int(QDialog::Accepted);
+  });
+  Redirect http(base);
+  SilentClips clips;
+  SilentSong song;
+  ProgramStart program(ProgramPlaces{dir, temp.path(), nullptr, &http}, clips, song);
+  ASSERT_TRUE(program.Start());
+  program.GetSettings().TopTenNick = "Ann";
+  program.GetSettings().TopTenCity = "Oslo";
+  // Her twentieth deal closes the cycle, won by 900.
+  const SessionPlayer ann = program.Keeper().BeginSession(1, "Ann", "");
+  program.Controller().StartSession(TableRole::SinglePlayer, ann, std::string());
+  ASSERT_EQ(program.Controller().State().DealNo, 20);
+  program.Keeper().EndSession(900, 1);
+  EXPECT_EQ(offers, 1);
+  EXPECT_EQ(place, 2);
+  WorldRecords lists(http, base + "/records.php");
+  const RecordList top = lists.ReadTopTen(47);
+  ASSERT_TRUE(top.ok);
+  EXPECT_EQ(top.entries[1].Nick, "Ann");
+  EXPECT_EQ(top.entries[1].Score, 900);
   EXPECT_TRUE(program.Finish());
   SetModalHook(nullptr);
 }
