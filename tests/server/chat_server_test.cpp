@@ -80,8 +80,10 @@ TEST_F(ChatServerTest, AMessageHoldsTheChatsCharactersOnly) {
   int address = 1;
   int64_t newest = 0;
   for (const auto& c : cases) {
-    // Each from an address of its own, so that no write waits for another's pause.
-    const std::string reply = WriteFrom("10.0.0." + std::to_string(address++), newest + 1, c.text);
+    // Each from an address of its own (loopback addresses the test names as the client), so that
+    // no write waits for another's pause.
+    const std::string reply =
+        WriteFrom("127.0.0." + std::to_string(20 + address++), newest + 1, c.text);
     EXPECT_EQ(ReadReplyNumber(reply).has_value(), c.taken) << c.text << " -> " << reply;
     if (c.taken) {
       ++newest;
@@ -99,18 +101,18 @@ TEST_F(ChatServerTest, AMessageHoldsTheChatsCharactersOnly) {
 }
 
 TEST_F(ChatServerTest, OneMessagePerFifteenSecondsFromOneAddress) {
-  EXPECT_EQ(ReadReplyNumber(WriteFrom("10.0.0.1", 1, "first")), 1);
+  EXPECT_EQ(ReadReplyNumber(WriteFrom("127.0.0.11", 1, "first")), 1);
   // The same address again at once is refused and nothing is written.
-  const std::string flood = WriteFrom("10.0.0.1", 2, "second");
+  const std::string flood = WriteFrom("127.0.0.11", 2, "second");
   EXPECT_TRUE(IsRefusal(flood)) << flood;
   // Another address may write; a refused write does not start the other's pause.
-  EXPECT_TRUE(ReadReplyNumber(WriteFrom("10.0.0.2", 2, "other")).has_value());
-  const std::string bad = WriteFrom("10.0.0.3", 3, "a b");
+  EXPECT_TRUE(ReadReplyNumber(WriteFrom("127.0.0.12", 2, "other")).has_value());
+  const std::string bad = WriteFrom("127.0.0.13", 3, "a b");
   EXPECT_TRUE(IsRefusal(bad));
-  EXPECT_TRUE(ReadReplyNumber(WriteFrom("10.0.0.3", 3, "fixed")).has_value());
+  EXPECT_TRUE(ReadReplyNumber(WriteFrom("127.0.0.13", 3, "fixed")).has_value());
   // A number far past the newest would hold the top of the list: refused.
-  EXPECT_TRUE(IsRefusal(WriteFrom("10.0.0.4", 999999, "top")));
-  EXPECT_TRUE(IsRefusal(WriteFrom("10.0.0.5", 0, "zero")));
+  EXPECT_TRUE(IsRefusal(WriteFrom("127.0.0.14", 999999, "top")));
+  EXPECT_TRUE(IsRefusal(WriteFrom("127.0.0.15", 0, "zero")));
   const ChatRead read = ReadChat(client_, server_->Url("/records.php"));
   ASSERT_TRUE(read.ok);
   EXPECT_EQ(read.messages[0].R10, "fixed");
@@ -121,7 +123,7 @@ TEST_F(ChatServerTest, OneMessagePerFifteenSecondsFromOneAddress) {
 
 TEST(ChatFloodGuard, ThePauseEndsAfterFifteenSeconds) {
   server::ChatFloodGuard guard;
-  const QString a = QStringLiteral("10.0.0.1"), b = QStringLiteral("10.0.0.2");
+  const QString a = QStringLiteral("127.0.0.11"), b = QStringLiteral("127.0.0.12");
   EXPECT_TRUE(guard.Allowed(a, 1000));
   guard.Wrote(a, 1000);
   EXPECT_FALSE(guard.Allowed(a, 1000));
