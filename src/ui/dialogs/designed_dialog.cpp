@@ -10,7 +10,7 @@ DesignedDialog::DesignedDialog(const Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings), design_(DesignOf(settings)) {}
 
 int DesignedDialog::HeaderHeight() const {
-  return DialogHeaderHeight(settings_);
+  return DialogHeaderHeight(design_);
 }
 
 QColor DesignedDialog::TextColour() const {
@@ -26,7 +26,7 @@ void DesignedDialog::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter painter(this);
   PaintDialogHeader(painter, width(), height(), caption_.isEmpty() ? windowTitle() : caption_,
-                    settings_);
+                    settings_, design_);
 }
 
 }  // namespace quorvex

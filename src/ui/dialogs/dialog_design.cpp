@@ -65,7 +65,11 @@ DialogDesign DesignOf(const Settings& settings) {
 }
 
 int DialogHeaderHeight(const Settings& settings) {
-  switch (DesignOf(settings)) {
+  return DialogHeaderHeight(DesignOf(settings));
+}
+
+int DialogHeaderHeight(DialogDesign design) {
+  switch (design) {
     case DialogDesign::Concise:
       return 48;
     case DialogDesign::Ribbons:
@@ -99,7 +103,11 @@ void ApplyDialogDesign(QWidget& window, const Settings& settings) {
 
 void PaintDialogHeader(QPainter& painter, int client_width, int client_height,
                        const QString& caption, const Settings& settings) {
-  const DialogDesign design = DesignOf(settings);
+  PaintDialogHeader(painter, client_width, client_height, caption, settings, DesignOf(settings));
+}
+
+void PaintDialogHeader(QPainter& painter, int client_width, int client_height,
+                       const QString& caption, const Settings& settings, DialogDesign design) {
   if (design == DialogDesign::Aristocratic) {
     PaintAristocraticHeader(painter, client_width, caption, settings);
     return;
@@ -113,7 +121,7 @@ void PaintDialogHeader(QPainter& painter, int client_width, int client_height,
   while (font.pixelSize() > 12 && QFontMetrics(font).horizontalAdvance(text) > client_width - 40)
     font.setPixelSize(font.pixelSize() - 2);
   painter.setFont(font);
-  const int height = DialogHeaderHeight(settings);
+  const int height = DialogHeaderHeight(design);
   const QFontMetrics metrics(font);
   const int top = (height - metrics.height()) / 2;
   if (design == DialogDesign::Concise) {
@@ -139,16 +147,16 @@ void PaintDialogHeader(QPainter& painter, int client_width, int client_height,
   painter.restore();
 }
 
-void PaintLanguageFlag(QPainter& painter, int client_width, const Settings& settings) {
+void PaintLanguageFlag(QPainter& painter, int client_width, DialogDesign design) {
   QImage flag;
   if (!LoadLibraryPicture(QString::fromStdString(OptionsFlagPicture(CurrentLanguage())), QString(),
                           flag))
     return;
   QRect place;
-  if (DesignOf(settings) == DialogDesign::Purple) {
+  if (design == DialogDesign::Purple) {
     place = QRect(client_width - 100 - 25, 22, 100, 68);
   } else {
-    const int header = DialogHeaderHeight(settings);
+    const int header = DialogHeaderHeight(design);
     const int height = std::min(header - 14, 44);
     const int width = height * flag.width() / std::max(1, flag.height());
     place = QRect(client_width - width - 14, (header - height) / 2, width, height);

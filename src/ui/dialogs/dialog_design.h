@@ -40,15 +40,19 @@ enum class DialogDesign { Concise, Aristocratic, Ribbons, Purple };
 DialogDesign DesignOf(const Settings& settings);
 // The height of a design's header.
 int DialogHeaderHeight(const Settings& settings);
+int DialogHeaderHeight(DialogDesign design);
 // The window's colours in its design: the button face for the grey ones, the purple picture.
 void ApplyDialogDesign(QWidget& window, const Settings& settings);
 // The header of the design with the caption; the purple design's picture under everything.
 void PaintDialogHeader(QPainter& painter, int client_width, int client_height,
                        const QString& caption, const Settings& settings);
+// The same for a window that knows its design already (finding it opens the graphics library).
+void PaintDialogHeader(QPainter& painter, int client_width, int client_height,
+                       const QString& caption, const Settings& settings, DialogDesign design);
 
 // The flag of the interface language at the right of the header: 100 x 68 below the purple
 // picture's top, fitted into the header in the grey designs.
-void PaintLanguageFlag(QPainter& painter, int client_width, const Settings& settings);
+void PaintLanguageFlag(QPainter& painter, int client_width, DialogDesign design);
 
 // The header across the top of a client area of the given width: the plate centred, the
 // caption in capitals centred on it in the serif role at height 40 (scaled by the role's

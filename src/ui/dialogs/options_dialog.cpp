@@ -87,13 +87,14 @@ void TFormOptions::showEvent(QShowEvent* event) {
 
 void TFormOptions::Redesign() {
   // Each design has its own height; the pages stand under its header, "Ok" at the bottom.
-  const DialogDesign design = DesignOf(settings_);
+  design_ = DesignOf(settings_);
+  const DialogDesign design = design_;
   const int height = design == DialogDesign::Concise   ? 360
                      : design == DialogDesign::Ribbons ? 410
                      : design == DialogDesign::Purple  ? 400
                                                        : 375;
   setFixedSize(500, height);
-  const int top = design == DialogDesign::Purple ? 120 : DialogHeaderHeight(settings_) + 4;
+  const int top = design == DialogDesign::Purple ? 120 : DialogHeaderHeight(design) + 4;
   const int ok_top = design == DialogDesign::Purple ? 355 : height - 40;
   pages_->setGeometry(8, top, 484, ok_top - top - 6);
   ok_->setGeometry((500 - 110) / 2, ok_top, 110, 30);
@@ -113,8 +114,8 @@ void TFormOptions::Redesign() {
 void TFormOptions::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter painter(this);
-  PaintDialogHeader(painter, width(), height(), windowTitle(), settings_);
-  PaintLanguageFlag(painter, width(), settings_);
+  PaintDialogHeader(painter, width(), height(), windowTitle(), settings_, design_);
+  PaintLanguageFlag(painter, width(), design_);
   icon_->Paint(painter);
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "settings/settings.h"
+#include "ui/dialogs/dialog_design.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -134,6 +135,7 @@ class TFormOptions : public QDialog {
 
   Settings& settings_;
   DesignIcon* icon_ = nullptr;
+  DialogDesign design_ = DialogDesign::Aristocratic;  // as Redesign found it
   std::function<void(OptionsChange)> apply_;
   std::function<bool(const QString&)> download_;
   std::function<void()> passport_;
