@@ -10,6 +10,7 @@
 #include "account_fakes.h"
 #include "online/account_login.h"
 #include "online/user_file.h"
+#include "state_folder.h"
 
 namespace quorvex {
 namespace {
@@ -19,28 +20,11 @@ using testing::Answer;
 using testing::NoAnswer;
 using testing::QueuedClient;
 
-class UserFileTest : public ::testing::Test {
+class UserFileTest : public testing::StateFolderTest {
  protected:
-  UserFileTest() {
-    dir = fs::temp_directory_path() /
-          ("quorvex-user-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-           "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  ~UserFileTest() override { fs::remove_all(dir); }
-
-  void Put(const std::string& bytes) const {
-    std::ofstream(dir / "ZefUser.zef", std::ios::binary) << bytes;
-  }
-  std::string Get() const {
-    std::ifstream in(dir / "ZefUser.zef", std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-
-  fs::path dir;
+  UserFileTest() : StateFolderTest("quorvex-user-") {}
+  void Put(const std::string& bytes) const { StateFolderTest::Put("ZefUser.zef", bytes); }
+  std::string Get() const { return StateFolderTest::Get("ZefUser.zef"); }
 };
 
 TEST_F(UserFileTest, RoundTripInWindows1251WithCrLf) {

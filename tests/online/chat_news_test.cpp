@@ -15,6 +15,7 @@
 #include "online/chat_state_files.h"
 #include "online/chat_text.h"
 #include "online/notice_ticks.h"
+#include "state_folder.h"
 
 namespace quorvex {
 namespace {
@@ -26,28 +27,9 @@ using testing::QueuedClient;
 
 constexpr const char* kRecords = "http://127.0.0.1:1/records.php";
 
-class ChatFiles : public ::testing::Test {
+class ChatFiles : public testing::StateFolderTest {
  protected:
-  ChatFiles() {
-    dir = fs::temp_directory_path() /
-          ("quorvex-chat-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-           "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  ~ChatFiles() override { fs::remove_all(dir); }
-
-  void Put(const char* name, const std::string& bytes) const {
-    std::ofstream(dir / name, std::ios::binary) << bytes;
-  }
-  std::string Get(const char* name) const {
-    std::ifstream in(dir / name, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-
-  fs::path dir;
+  ChatFiles() : StateFolderTest("quorvex-chat-") {}
 };
 
 // Ten messages of a chat whose newest is `newest`, as the records service answers.
