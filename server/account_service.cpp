@@ -14,17 +14,7 @@
 namespace quorvex::server {
 namespace {
 
-using Names = QSet<QByteArray>;
-
-Names NamesOf(const Form& form) {
-  Names names;
-  for (auto it = form.begin(); it != form.end(); ++it) names.insert(it.key());
-  return names;
-}
-
-Names Set(std::initializer_list<QByteArray> names) {
-  return Names(names.begin(), names.end());
-}
+using Names = FieldNames;
 
 QByteArray P(const char* name) {
   return kGameFieldPrefix + name;

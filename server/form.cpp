@@ -53,4 +53,14 @@ bool CleanText(const QByteArray& value, int max) {
   return true;
 }
 
+FieldNames NamesOf(const Form& form) {
+  FieldNames names;
+  for (auto it = form.begin(); it != form.end(); ++it) names.insert(it.key());
+  return names;
+}
+
+FieldNames Set(std::initializer_list<QByteArray> names) {
+  return FieldNames(names.begin(), names.end());
+}
+
 }  // namespace quorvex::server

@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 #include <QMap>
+#include <QSet>
+#include <initializer_list>
 #include <optional>
 
 namespace quorvex::server {
@@ -15,6 +17,12 @@ inline constexpr int kMaxBody = 16 * 1024;
 
 // nullopt for a body that is too long, names a field twice or holds a pair without "=".
 std::optional<Form> ParseForm(const QByteArray& body);
+
+// The names of a form's fields, to tell the requests of a service apart by them; and a set of
+// names as a request of the service has them.
+using FieldNames = QSet<QByteArray>;
+FieldNames NamesOf(const Form& form);
+FieldNames Set(std::initializer_list<QByteArray> names);
 
 // A field's value as an integer; nullopt when it is not one.
 std::optional<qint64> IntegerField(const Form& form, const char* name);

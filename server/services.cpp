@@ -12,18 +12,6 @@
 namespace quorvex::server {
 namespace {
 
-QSet<QByteArray> Names(const Form& form) {
-  QSet<QByteArray> names;
-  for (auto it = form.begin(); it != form.end(); ++it) names.insert(it.key());
-  return names;
-}
-
-QSet<QByteArray> Set(std::initializer_list<const char*> names) {
-  QSet<QByteArray> set;
-  for (const char* name : names) set.insert(QByteArray(name));
-  return set;
-}
-
 QByteArray EntriesReply(const std::vector<Entry>& entries) {
   if (entries.empty()) return QByteArrayLiteral("#");
   QByteArray reply;
@@ -135,7 +123,7 @@ QByteArray Services::WriteEntry(const Form& form, qint64 gid, const Caller& call
 }
 
 QByteArray Services::Records(const Form& form, const Caller& caller) {
-  const QSet<QByteArray> names = Names(form);
+  const QSet<QByteArray> names = NamesOf(form);
   if (names == Set({"rgid"})) {
     const auto gid = IntegerField(form, "rgid");
     if (!gid || !KnownList(*gid)) return kRefusal;
@@ -157,7 +145,7 @@ QByteArray Services::Records(const Form& form, const Caller& caller) {
 }
 
 QByteArray Services::Stats(const Form& form) {
-  const QSet<QByteArray> names = Names(form);
+  const QSet<QByteArray> names = NamesOf(form);
   const auto gid = IntegerField(form, "gid");
   if (!gid || *gid < 1 || *gid > 999) return kRefusal;
   if (names == Set({"gid"})) {
