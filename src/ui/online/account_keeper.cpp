@@ -49,15 +49,13 @@ void AccountKeeper::OpenWindow() {
 
 bool AccountKeeper::StartMatch() {
   if (session_.state == AccountState::NotLoggedIn) return false;
-  const bool rated = StartRatedMatch(*service_, session_, *this);
-  session_.rated_match_running = rated;
-  return rated;
+  return StartRatedMatch(*service_, session_, *this);
 }
 
 bool AccountKeeper::FinishMatch(int64_t match_score, int64_t cycle_score) {
-  if (!session_.rated_match_running || session_.state != AccountState::RatingGame) return false;
+  // Only a match whose provisional update went through has a final one.
+  if (!session_.rated_match_running) return false;
   const RatedMatchEnd end = FinishRatedMatch(*service_, session_, *this, match_score, cycle_score);
-  session_.rated_match_running = false;
   return end.saved && end.cycle_completed;
 }
 
@@ -66,6 +64,7 @@ AccountCycleWrite AccountKeeper::WriteCycle(int64_t cycle_score) {
 }
 
 void AccountKeeper::MatchHandled() {
+  // A match left before its end was never finished.
   session_.rated_match_running = false;
   if (session_.state == AccountState::RatingGame) session_.state = AccountState::LoggedIn;
   RedrawLampAndMenu();
