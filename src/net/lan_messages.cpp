@@ -1,5 +1,6 @@
 #include "net/lan_messages.h"
 
+#include <bitset>
 #include <cstdio>
 
 namespace quorvex {
@@ -11,7 +12,45 @@ std::string TwoDigits(int n) {
   return buffer;
 }
 
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
 }  // namespace
+
+bool ReadDeckMessage(std::string_view text, std::array<TCard, 53>& deck,
+                     std::array<uint8_t, 53>& ranks) {
+  if (text.size() < kDeckMessageLength || text[0] != 'b') return false;
+  std::bitset<64> seen;
+  for (int i = 1; i <= 52; ++i) {
+    const TCard card{text[size_t(2 * i - 1)], text[size_t(2 * i)]};
+    const uint8_t rank = RankValueOf(card.rank);
+    const int suit = SuitIndex(card.suit);
+    if (rank == 0 || suit < 0) return false;
+    const size_t id = size_t((rank - 1) * 4 + suit);
+    if (seen.test(id)) return false;
+    seen.set(id);
+    const size_t at = 105 + size_t(2 * (i - 1));
+    if (!IsDigit(text[at]) || !IsDigit(text[at + 1])) return false;
+    if ((text[at] - '0') * 10 + (text[at + 1] - '0') != rank) return false;
+    deck[size_t(i)] = card;
+    ranks[size_t(i)] = rank;
+  }
+  return true;
+}
+
+bool DeckPrefixPossible(std::string_view begun) {
+  if (begun.empty() || begun[0] != 'b') return false;
+  for (size_t i = 1; i < begun.size() && i < kDeckMessageLength; ++i) {
+    const char c = begun[i];
+    if (i <= 104) {
+      if (i % 2 == 1 ? RankValueOf(c) == 0 : SuitIndex(c) < 0) return false;
+    } else if (!IsDigit(c)) {
+      return false;
+    }
+  }
+  return true;
+}
 
 std::string PadLanName(std::string_view name) {
   std::string padded(name.substr(0, kLanNameLength));

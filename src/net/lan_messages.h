@@ -39,6 +39,13 @@ inline std::string CollectMessage() {
 // "s" + the text, cut to what the chat line holds.
 std::string ChatMessage(std::string_view text);
 
+// Reads the 209 characters of a deck: 52 distinct cards, each with its own rank value. False
+// (and the arrays unspecified) for anything else.
+bool ReadDeckMessage(std::string_view text, std::array<TCard, 53>& deck,
+                     std::array<uint8_t, 53>& ranks);
+// Whether the first characters of a deck that has not fully arrived could still be one.
+bool DeckPrefixPossible(std::string_view begun);
+
 // The name as the receiver keeps it: from the first character up to, not including, the last
 // one of the message, without the padding.
 std::string ReceivedName(std::string_view padded);

@@ -1,7 +1,6 @@
 #include "net/lan_reader.h"
 
 #include <algorithm>
-#include <bitset>
 
 #include "net/lan_messages.h"
 
@@ -33,38 +32,6 @@ Fit FitShape(std::string_view rest, std::string_view shape) {
 
 int TwoDigitsAt(std::string_view text, size_t at) {
   return (text[at] - '0') * 10 + (text[at + 1] - '0');
-}
-
-// A whole deck: 52 distinct cards, each with its own rank value.
-bool ReadDeck(std::string_view text, LanMessage& message) {
-  std::bitset<64> seen;
-  for (int i = 1; i <= 52; ++i) {
-    const TCard card{text[size_t(2 * i - 1)], text[size_t(2 * i)]};
-    const uint8_t rank = RankValueOf(card.rank);
-    const int suit = SuitIndex(card.suit);
-    if (rank == 0 || suit < 0) return false;
-    const size_t id = size_t((rank - 1) * 4 + suit);
-    if (seen.test(id)) return false;
-    seen.set(id);
-    const size_t at = 105 + size_t(2 * (i - 1));
-    if (!IsDigit(text[at]) || !IsDigit(text[at + 1]) || TwoDigitsAt(text, at) != rank) return false;
-    message.deck[size_t(i)] = card;
-    message.ranks[size_t(i)] = rank;
-  }
-  return true;
-}
-
-// Whether the deck's bytes so far could still be a deck.
-bool DeckPrefixPossible(std::string_view rest) {
-  for (size_t i = 1; i < rest.size() && i < kDeckMessageLength; ++i) {
-    const char c = rest[i];
-    if (i <= 104) {
-      if (i % 2 == 1 ? RankValueOf(c) == 0 : SuitIndex(c) < 0) return false;
-    } else if (!IsDigit(c)) {
-      return false;
-    }
-  }
-  return true;
 }
 
 }  // namespace
@@ -127,10 +94,11 @@ LanReader::Match LanReader::MatchAt(std::string_view rest, LanMessage& message,
       return Match::Whole;
     }
     case 'b': {
-      if (!DeckPrefixPossible(rest)) return Match::None;
+      if (!DeckPrefixPossible(rest.substr(0, kDeckMessageLength))) return Match::None;
       if (rest.size() < kDeckMessageLength) return Match::Partial;
       message.kind = LanMessageKind::Deck;
-      if (!ReadDeck(rest.substr(0, kDeckMessageLength), message)) return Match::None;
+      if (!ReadDeckMessage(rest.substr(0, kDeckMessageLength), message.deck, message.ranks))
+        return Match::None;
       length = kDeckMessageLength;
       return Match::Whole;
     }
