@@ -6,6 +6,8 @@
 #include "game/trick.h"
 #include "locale/lang_text.h"
 #include "net/lan_messages.h"
+#include "net/tour_frames.h"
+#include "sound/effects.h"
 
 namespace quorvex {
 
@@ -69,6 +71,7 @@ void GameController::StartDeal(bool continue_session) {
     session_deals_ = 0;
     reveal_upper_ = false;
     client_first_deck_ = role_ == TableRole::LanClient;
+    relay_over_ = false;
     // Two people at the table talk through the chat line; its history starts empty.
     const bool two_players = role_ != TableRole::SinglePlayer;
     view_.ShowChat(two_players);
@@ -142,6 +145,12 @@ void GameController::StartDeal(bool continue_session) {
   timer_running_ = false;
   view_.SetMainTimer(kSessionTimerMs, false);
   view_.BeginDealRecording();
+  // A tournament game's clocks run from the deal on: seat 1 has the first move, its start.
+  if (IsTournamentRole(role_)) {
+    turn_key_ = 0;
+    view_.SetClockTimer(true);
+    UpdateMoveClock();
+  }
 }
 
 void GameController::SetDeckReceived() {
@@ -157,12 +166,14 @@ void GameController::OnMainButton() {
     view_.SetMainTimer(kSessionTimerMs, true);
     if ((role_ == TableRole::LanServer || role_ == TableRole::TourSeat1) && link_)
       link_->SendMessage("hbegin");
+    UpdateMoveClock();
     return;
   }
   if (state_.Phase == PhaseTrickDone) {
     if ((role_ == TableRole::LanServer || role_ == TableRole::TourSeat1) && link_)
       link_->SendMessage("hslits");
     CollectTrick();
+    UpdateMoveClock();
     return;
   }
   if (state_.Phase == PhaseDealOver && !IsTournamentRole(role_)) {
@@ -174,11 +185,8 @@ void GameController::OnMainButton() {
 
 void GameController::OnEndButton() {
   if (!in_session_ || !ending_allowed_) return;
-  if (role_ == TableRole::TourSeat1 && link_) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "o%5d%5d", Balance(), -Balance());
-    link_->SendMessage(buffer);
-  }
+  if (role_ == TableRole::TourSeat1 && link_) link_->SendMessage(TourResultMessage(Balance()));
+  StopClocks();
   const int32_t balance = Balance();
   const int deals = session_deals_;
   // The table goes first; the menu comes back only once the session's records, reports and
@@ -205,6 +213,7 @@ bool GameController::OnLowerHandClick(int index) {
   }
   PlayCard(2, index, true);
   if (state_.Phase == PhaseTrickDone && ClosesTricks()) SetMain("OK", true);
+  UpdateMoveClock();
   return true;
 }
 
@@ -330,6 +339,7 @@ void GameController::OnLocalCall(int code) {
   if (!legal) return;
   HandleAuctionOutcome(auction_.RecordLocalCall(code));
   RedrawPlates();
+  UpdateMoveClock();
 }
 
 void GameController::OnBiddingOk() {
@@ -340,6 +350,7 @@ void GameController::OnBiddingOk() {
     ApplyCycleRules();
   }
   RedrawPlates();
+  UpdateMoveClock();
 }
 
 void GameController::HandleAuctionOutcome(AuctionOutcome outcome) {
@@ -424,6 +435,7 @@ void GameController::OnPeerBegin() {
   if (!table_active_) return;
   state_.PlayState = 2;
   SetMain("Ok", false);
+  UpdateMoveClock();
 }
 
 void GameController::OnPeerCard(int index) {
@@ -431,10 +443,13 @@ void GameController::OnPeerCard(int index) {
   state_.PlayState = 2;
   PlayCard(1, index, false);
   if (state_.Phase == PhaseTrickDone && ClosesTricks()) SetMain("OK", true);
+  UpdateMoveClock();
 }
 
 void GameController::OnPeerCollect() {
-  if (table_active_ && !ClosesTricks()) CollectTrick();
+  if (!table_active_ || ClosesTricks()) return;
+  CollectTrick();
+  UpdateMoveClock();
 }
 
 void GameController::OnPeerCall(int code) {
@@ -444,6 +459,7 @@ void GameController::OnPeerCall(int code) {
   state_.Phase = PhaseBidSeat2;
   HandleAuctionOutcome(auction_.RefreshAuction(false));
   RedrawPlates();
+  UpdateMoveClock();
 }
 
 void GameController::OnPeerClose() {
@@ -458,6 +474,7 @@ void GameController::OnPeerClose() {
     state_.Phase = state_.Leader = state_.DrawFirst = leader;
   }
   RedrawPlates();
+  UpdateMoveClock();
 }
 
 void GameController::RenameLocalPlayer(const std::string& name) {
@@ -472,6 +489,108 @@ bool GameController::OnPeerLost() {
   if (!IsTournamentRole(role_)) hooks_.SavePlayerRecord();
   LeaveToMenu();
   return true;
+}
+
+int GameController::SeatToAct() const {
+  if (!table_active_) return 0;
+  const int closer = ClosesTricks() ? 2 : 1;  // who starts the play, collects and closes bidding
+  if (state_.PlayState == 1) return state_.Phase == PhaseDealOver ? 0 : closer;
+  switch (state_.Phase) {
+    case PhaseSeat1:
+    case PhaseSeat2:
+      return state_.Phase;
+    case PhaseTrickDone:
+      return closer;
+    case PhaseBidSeat1:
+    case PhaseBidSeat2:
+      return auction_.Closed() ? closer : state_.Phase - 10;
+    default:
+      return 0;
+  }
+}
+
+void GameController::UpdateMoveClock() {
+  if (!IsTournamentRole(role_) || relay_over_) return;
+  const int seat = SeatToAct();
+  if (seat == 0) {
+    StopClocks();
+    return;
+  }
+  const AuctionTable& calls = auction_.Table();
+  const uint64_t key = uint64_t(seat) | uint64_t(state_.Phase) << 4 |
+                       uint64_t(state_.TrickNo) << 12 | uint64_t(state_.TrickSlot) << 20 |
+                       uint64_t(state_.PlayState) << 24 | uint64_t(auction_.Closed()) << 28 |
+                       uint64_t(calls.NextLine(1) + calls.NextLine(2)) << 32;
+  if (key == turn_key_) return;
+  turn_key_ = key;
+  clocks_[seat] = kMoveSeconds;
+  clocks_[OtherSeat(seat)] = -1;
+  view_.DrawMoveClock(seat, clocks_[seat]);
+  view_.DrawMoveClock(OtherSeat(seat), -1);
+}
+
+void GameController::StopClocks() {
+  turn_key_ = 0;
+  view_.SetClockTimer(false);
+  for (int seat = 1; seat <= 2; ++seat) {
+    if (clocks_[seat] < 0) continue;
+    clocks_[seat] = -1;
+    view_.DrawMoveClock(seat, -1);
+  }
+}
+
+void GameController::OnClockTick() {
+  if (!IsTournamentRole(role_) || relay_over_ || !in_session_) return;
+  for (int seat = 1; seat <= 2; ++seat) {
+    if (clocks_[seat] <= 0) continue;
+    --clocks_[seat];
+    view_.DrawMoveClock(seat, clocks_[seat]);
+    if (seat != 2) continue;
+    if (clocks_[seat] > 0) {
+      view_.PlayEffect(std::string(MoveClockEffect(clocks_[seat])));
+      continue;
+    }
+    // The local player's time is up: the relay hears it, and the game is lost.
+    if (link_) link_->SendMessage("TOut");
+    view_.PlayEffect("WWrongs");
+    EndTournamentEarly();
+    view_.Inform(Text(Tx::YourTimeIsUp) + "\n" + Text(Tx::YouLose));
+    return;
+  }
+}
+
+void GameController::OnRelayGameOver() {
+  if (!IsTournamentRole(role_) || !in_session_) return;
+  relay_over_ = true;
+  StopClocks();
+  view_.SetChatEnabled(false);
+  SetEnd(true);
+}
+
+void GameController::OnOpponentGone(bool time_up) {
+  if (!IsTournamentRole(role_) || !in_session_ || relay_over_) return;
+  view_.PlayEffect(time_up ? "WKoGutX" : "WWrongs");
+  EndTournamentEarly();
+  view_.Inform(Text(Tx::PlayerWord) + " " + names_[1] + " " +
+               Text(time_up ? Tx::TimeIsUp : Tx::InterruptedTheGame) + "\n" + Text(Tx::YouWon));
+}
+
+void GameController::OnRelayLost() {
+  if (!IsTournamentRole(role_) || !in_session_ || relay_over_) return;
+  EndTournamentEarly();
+  view_.Inform(Text(Tx::LostConnection));
+}
+
+void GameController::EndTournamentEarly() {
+  relay_over_ = true;
+  StopClocks();
+  hooks_.Disconnect();
+  view_.CloseBidding();
+  view_.SetChatEnabled(false);
+  state_.Phase = PhaseDealOver;
+  SetMain(main_button_.caption, false);
+  SetEnd(true);
+  RedrawPlates();
 }
 
 void GameController::ComputerCard() {
@@ -517,6 +636,7 @@ void GameController::LeaveToMenu() {
 }
 
 void GameController::HideTable() {
+  StopClocks();
   view_.CloseBidding();
   table_active_ = false;
   in_session_ = false;

@@ -48,6 +48,8 @@ class GameController {
   static constexpr int kSessionTimerMs = 200;
   static constexpr int kMenuTimerMs = 20;
   static constexpr int kLanPauseMs = 5000;
+  // Each move of a tournament game has this long.
+  static constexpr int kMoveSeconds = 26;
 
   GameController(TableView& view, Opponent& opponent, Random& random, Clock& clock,
                  SessionHooks& hooks);
@@ -83,6 +85,8 @@ class GameController {
   void ToggleUpperReveal();
 
   void OnTimerTick();
+  // The tournament game's one-second clock timer.
+  void OnClockTick();
 
   // The peer's game messages, already decoded by the network layer.
   void OnPeerBegin();          // "hbegin"
@@ -94,6 +98,17 @@ class GameController {
   // "Exit to menu" (the caller has told the player) and true is returned; afterwards only the
   // chat line goes.
   bool OnPeerLost();
+  // The tournament relay's word: the game is over ("e"), the opponent left ("a") or ran out of
+  // time ("T"); or the connection to the relay broke.
+  void OnRelayGameOver();
+  void OnOpponentGone(bool time_up);
+  void OnRelayLost();
+  // The game is over as far as the relay is concerned (its end, a forfeit, a lost connection).
+  bool RelayOver() const { return relay_over_; }
+  // The local seat (1 or 2) that must act now, 0 when nobody must.
+  int SeatToAct() const;
+  // Seconds left on a seat's move clock; below 0 when it shows nothing.
+  int MoveClock(int seat) const { return clocks_[seat]; }
 
   // Plays card `index` of a seat (peer's and computer's cards come here too, unchecked).
   void PlayCard(int seat, int index, bool announce);
@@ -137,6 +152,11 @@ class GameController {
   void LeaveToMenu();
   void HideTable();
   void ShowMenu();
+  // Restarts the clock of whoever must act when the turn has passed since the last look.
+  void UpdateMoveClock();
+  void StopClocks();
+  // A tournament game ended before its deal did: only the end button is left.
+  void EndTournamentEarly();
 
   TableView& view_;
   Opponent& opponent_;
@@ -161,6 +181,9 @@ class GameController {
   bool deck_ready_ = false;         // the LAN client has the server's deck for this deal
   bool client_first_deck_ = false;  // the next deck is the first of the LAN client's session
   int64_t lan_pause_until_ = -1;    // the LAN server's pause before its next deal
+  int clocks_[3] = {-1, -1, -1};
+  uint64_t turn_key_ = 0;  // who acts, and where in the deal, when the clock last restarted
+  bool relay_over_ = false;
   ButtonState main_button_;
   ButtonState end_button_;
 };

@@ -102,6 +102,12 @@ class TableView {
   virtual void SetChatEnabled(bool /*enabled*/) {}
   // Text written over the upper hand while the LAN client waits for the deck.
   virtual void ShowWaitText(const std::string& text) = 0;
+  // A tournament game's move clock: the seconds left, or below 0 for a clock that shows nothing.
+  virtual void DrawMoveClock(int /*seat*/, int /*seconds*/) {}
+  // The one-second timer that runs the move clocks.
+  virtual void SetClockTimer(bool /*running*/) {}
+  // A message for the player, with an Ok button.
+  virtual void Inform(const std::string& /*text*/) {}
 
   virtual void SetMainButton(const ButtonState& state) = 0;
   virtual void SetEndButton(const ButtonState& state) = 0;

@@ -15,5 +15,8 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8);
 // The UTF-8 form of Windows-1251 bytes. The one byte the code page leaves undefined (0x98)
 // becomes U+FFFD.
 std::string Cp1251ToUtf8(std::string_view cp1251);
+// The Windows-1251 bytes of a UTF-8 text, with `missing` for each character the code page lacks
+// and for each byte that is not UTF-8.
+std::string Utf8ToCp1251Lossy(std::string_view utf8, char missing);
 
 }  // namespace quorvex

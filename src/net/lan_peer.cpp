@@ -4,24 +4,6 @@
 #include "locale/cp1251.h"
 
 namespace quorvex {
-namespace {
-
-// Windows-1251 bytes of a UTF-8 text, a character the code page lacks as "_".
-std::string WireText(std::string_view utf8) {
-  std::string bytes;
-  size_t at = 0;
-  while (at < utf8.size()) {
-    const unsigned char lead = static_cast<unsigned char>(utf8[at]);
-    const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    const std::optional<std::string> one = Utf8ToCp1251(utf8.substr(at, length));
-    bytes += one && one->size() == 1 ? *one : std::string("_");
-    at += length;
-  }
-  return bytes;
-}
-
-}  // namespace
-
 LanPeer::LanPeer(GameController& controller, TableView& view, LanRole role, std::string own_name)
     : controller_(controller), view_(view), role_(role), own_name_(std::move(own_name)) {}
 
@@ -39,7 +21,7 @@ void LanPeer::SendHandshake() {
 
 void LanPeer::SendChat(std::string_view text) {
   if (state_ != State::Connected || text.empty()) return;
-  const std::string message = ChatMessage(WireText(text));
+  const std::string message = ChatMessage(Utf8ToCp1251Lossy(text, '_'));
   Send(message);
   // Each machine draws every line in its own role's colour.
   view_.AddChatLine(role_ == LanRole::Server ? 1 : 2, Cp1251ToUtf8(message.substr(1)));

@@ -36,6 +36,13 @@ class RecordingView : public TableView {
   void BeginDealRecording() override { ++recordings_begun; }
   void EndDealRecording() override { ++recordings_ended; }
   void ShowWaitText(const std::string& text) override { wait_text = text; }
+  void DrawMoveClock(int seat, int seconds) override { clock[seat] = seconds; }
+  void SetClockTimer(bool running) override { clock_timer = running; }
+  void Inform(const std::string& text) override { told.push_back(text); }
+  void AddChatLine(int sender, const std::string& text) override {
+    chat.push_back(std::to_string(sender) + ":" + text);
+  }
+  void SetChatEnabled(bool enabled) override { chat_enabled = enabled; }
   void SetMainButton(const ButtonState& s) override { main = s; }
   void SetEndButton(const ButtonState& s) override { end = s; }
   void SetMainTimer(int interval, bool running) override {
@@ -83,6 +90,11 @@ class RecordingView : public TableView {
   std::string wait_text;
   ButtonState main;
   ButtonState end;
+  int clock[3] = {-1, -1, -1};
+  bool clock_timer = false;
+  std::vector<std::string> told;
+  std::vector<std::string> chat;
+  bool chat_enabled = true;
   int timer_interval = 0;
   bool timer_running = false;
   bool bidding_open = false;
