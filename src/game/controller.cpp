@@ -632,6 +632,7 @@ bool GameController::OnCloseRequest() {
 void GameController::LeaveToMenu() {
   HideTable();
   if (IsNetworkRole(role_)) hooks_.Disconnect();
+  hooks_.SessionLeft();
   ShowMenu();
 }
 

@@ -36,6 +36,8 @@ class SessionHooks {
   }
   // Switches the LAN socket or the tournament connection off.
   virtual void Disconnect() {}
+  // The session was left before its end ("Exit to menu", closing the window, a lost peer).
+  virtual void SessionLeft() {}
 };
 
 struct ControllerOptions {

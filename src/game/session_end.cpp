@@ -16,15 +16,16 @@ void RunSessionEnd(SessionEndSteps& steps, const SessionEndInput& input) {
   // The account's own rule: only a rated match is updated.
   const bool rated_cycle_complete = steps.FinishRatedMatch(input.balance) && as_account;
   double rating = 0;
-  if (!tournament) rating = steps.NewRating(input.balance, as_account);
-  steps.ShowWaitBanner(false);
-
   int32_t result = input.balance;
   int deals = input.deals;
   if (tournament) {
     deals = 1;
     steps.TournamentStanding(result, rating);
+  } else {
+    rating = steps.NewRating(input.balance, as_account);
   }
+  steps.ShowWaitBanner(false);
+
   steps.WriteHistory(result, deals, rating);
   steps.ReportSession(input);
 
@@ -32,7 +33,7 @@ void RunSessionEnd(SessionEndSteps& steps, const SessionEndInput& input) {
   if (!effect.empty()) steps.PlayEffect(effect);
 
   if (club_game) steps.UpdateClubFile(input.balance, rating);
-  if (lan) steps.CloseConnection();
+  if (lan || tournament) steps.CloseConnection();
   if (club_game && cycle_complete) {
     steps.ShowEndOfGame();
     if (!lan) steps.OfferResultWrite();

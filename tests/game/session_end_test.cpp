@@ -80,11 +80,11 @@ TEST(SessionEnd, StepsRunInOrderAndOnlyWhereTheyBelong) {
        true,
        {"banner", "rated match", "account rating", "no banner", "history 200 4 25", "report",
         "account cycle"}},
-      {"a tournament game: its result is the change of the tournament score",
+      {"a tournament game: its result is the change of the tournament score, read under the banner",
        {TableRole::TourSeat1, -500, 1, 9, AccountState::LoggedIn},
        false,
-       {"banner", "rated match", "no banner", "tournament", "history 35 1 70", "report",
-        "WKoBads"}},
+       {"banner", "rated match", "tournament", "no banner", "history 35 1 70", "report", "WKoBads",
+        "close"}},
   };
   for (const Case& c : cases) {
     StepLog steps;

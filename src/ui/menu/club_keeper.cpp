@@ -3,7 +3,9 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QMessageBox>
+#include <algorithm>
 #include <array>
+#include <climits>
 
 #include "locale/cp1251.h"
 #include "locale/lang_text.h"
@@ -77,6 +79,7 @@ SessionPlayer ClubKeeper::BeginSession(int slot, const std::string& name,
   const std::optional<ClubProfile> profile = slot >= 1 ? Club().Profile(slot) : std::nullopt;
   in_session_ = true;
   as_account_ = false;
+  tournament_ = false;
   last_.reset();
   slot_ = profile ? slot : 0;
   password_ = ToFile(password);
@@ -97,6 +100,7 @@ SessionPlayer ClubKeeper::BeginSession(int slot, const std::string& name,
 SessionPlayer ClubKeeper::BeginAccountSession() {
   in_session_ = true;
   as_account_ = true;
+  tournament_ = false;
   last_.reset();
   slot_ = 0;
   password_.clear();
@@ -105,6 +109,42 @@ SessionPlayer ClubKeeper::BeginAccountSession() {
   previous_rating_ = account_ ? account_->Rating() : 0;
   initial_score_ = account_ ? int32_t(account_->CycleScore()) : 0;
   return SessionPlayer{name_, previous_deals_, initial_score_};
+}
+
+SessionPlayer ClubKeeper::BeginTournamentSession(const std::string& nick, int32_t score,
+                                                 int32_t games) {
+  in_session_ = true;
+  as_account_ = false;
+  tournament_ = true;
+  last_.reset();
+  slot_ = 0;
+  password_.clear();
+  name_ = file_name_ = ClubName(ToFile(nick));
+  previous_deals_ = games;
+  previous_rating_ = 0;
+  initial_score_ = score;
+  return SessionPlayer{name_, previous_deals_, initial_score_};
+}
+
+void ClubKeeper::TournamentStanding(int32_t& result, double& rating) {
+  // The service scored the deal itself; the result is what it changed.
+  const std::optional<TournamentStandingRead> now =
+      tournament_read_ ? tournament_read_() : std::nullopt;
+  if (!now) {
+    result = 0;
+    rating = 0;
+    return;
+  }
+  result = int32_t(std::clamp<int64_t>(now->score - initial_score_, INT32_MIN, INT32_MAX));
+  rating = now->rating;
+}
+
+void ClubKeeper::SessionLeft() {
+  // A tournament game has no club record to save: leaving just ends its session.
+  if (!in_session_ || !tournament_) return;
+  in_session_ = false;
+  tournament_ = false;
+  if (menu_back_) menu_back_();
 }
 
 AccountState ClubKeeper::Account() const {
@@ -200,6 +240,7 @@ void ClubKeeper::EndSession(int32_t balance, int deals) {
   account_balance_ = balance;
   RunSessionEnd(*this, input);
   in_session_ = false;
+  tournament_ = false;
   if (as_account_) EndAccountMatch();
   if (menu_back_) menu_back_();
 }
@@ -238,15 +279,17 @@ double ClubKeeper::NewRating(int32_t balance, bool from_account) {
 void ClubKeeper::WriteHistory(int32_t result, int deals, double rating) {
   HisStr record;
   record.HName = TrimmedClubName(name_);
-  // A LAN game names both players, the local one first.
+  // A LAN or tournament game names both players, the local one first.
   if (controller_ && IsNetworkRole(controller_->Role()))
     record.HName += "/" + TrimmedClubName(controller_->OpponentName());
+  if (tournament_) record.HName = record.HName.substr(0, 51);
   record.HKon = deals;
   record.HRes = result;
   record.HRei = rating;
-  record.Ac = static_cast<uint8_t>(as_account_ ? HistoryKind::Account
-                                   : network_  ? HistoryKind::Lan
-                                               : HistoryKind::Local);
+  record.Ac = static_cast<uint8_t>(tournament_   ? HistoryKind::Tournament
+                                   : as_account_ ? HistoryKind::Account
+                                   : network_    ? HistoryKind::Lan
+                                                 : HistoryKind::Local);
   const std::array<HisStr, 1> records{record};
   const HistoryWrite history = quorvex::WriteHistory(dir_, records, stamp_());
   if (!history.write.ok) ShowError(history.write.error);

@@ -53,6 +53,17 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   // A rated match played as the account (its start was accepted): no club member plays, the
   // deals and the score go on from the account's unfinished cycle.
   SessionPlayer BeginAccountSession();
+  // A tournament game as the account: the deals and the score go on from the tournament record.
+  SessionPlayer BeginTournamentSession(const std::string& nick, int32_t score, int32_t games);
+  // After a tournament game: the player's tournament score and rating as the service has them
+  // now; nullopt when they cannot be read.
+  struct TournamentStandingRead {
+    int64_t score = 0;
+    double rating = 0;
+  };
+  void SetTournamentRead(std::function<std::optional<TournamentStandingRead>()> read) {
+    tournament_read_ = std::move(read);
+  }
   bool InSession() const { return in_session_; }
   bool AsAccount() const { return in_session_ && as_account_; }
   // Where the online account stands; a rated match counts as the rating game.
@@ -89,6 +100,7 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   void SavePlayerRecord() override;
   void EndSession(int32_t balance, int deals) override;
   void Disconnect() override;
+  void SessionLeft() override;
 
   // The last club update, for the windows that show it.
   const std::optional<ClubSessionOutcome>& LastOutcome() const { return last_; }
@@ -103,6 +115,7 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
 
   // The steps of the end of a session that the club and the window take.
   void ShowWaitBanner(bool shown) override;
+  void TournamentStanding(int32_t& result, double& rating) override;
   double NewRating(int32_t balance, bool from_account) override;
   void WriteHistory(int32_t result, int deals, double rating) override;
   void PlayEffect(std::string_view name) override;
@@ -134,10 +147,12 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   std::function<void(int32_t)> result_offer_;
   std::function<void()> menu_back_;
   std::function<void(const SessionEndInput&)> session_report_;
+  std::function<std::optional<TournamentStandingRead>()> tournament_read_;
 
   // The member of the session.
   bool in_session_ = false;
   bool as_account_ = false;
+  bool tournament_ = false;
   int32_t account_balance_ = 0;  // the match's points, for the account's cycle
   int slot_ = 0;
   std::string name_;       // Windows-1251, padded to 20

@@ -103,6 +103,10 @@ MainWindow::MainWindow(QWidget* parent)
   edit_cursor_ = new EditCursor(this);
   PlaceWidgets();
   connect(&timer_, &QTimer::timeout, this, &MainWindow::OnMainTimer);
+  clock_timer_.setInterval(1000);
+  connect(&clock_timer_, &QTimer::timeout, this, [this] {
+    if (controller_) controller_->OnClockTick();
+  });
   // The title is animated by the same timer the game runs on.
   timer_.start(GameController::kMenuTimerMs);
   ShowTitleOrMenuWidgets();
@@ -612,6 +616,27 @@ void MainWindow::ShowWaitText(const std::string& text) {
   wait_text_ = {text, CurrentLanguage()};
   model_.wait_text = text;
   Dirty(layout_.Hand(1));
+}
+
+void MainWindow::DrawMoveClock(int seat, int seconds) {
+  if (seat < 1 || seat > 2) return;
+  model_.clocks[seat] = seconds < 0 ? std::nullopt : std::optional<int>(seconds);
+  Dirty(table_painter_.ClockRect(seat));
+}
+
+void MainWindow::SetClockTimer(bool running) {
+  if (running) {
+    if (!clock_timer_.isActive()) clock_timer_.start();
+  } else {
+    clock_timer_.stop();
+  }
+}
+
+void MainWindow::Inform(const std::string& text) {
+  QString message = Qs(text);
+  message.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+  QMessageBox box(QMessageBox::Information, BaseTitle(), message, QMessageBox::Ok, this);
+  RunModal(box);
 }
 
 void MainWindow::SetMainButton(const ButtonState& state) {

@@ -90,6 +90,9 @@ class MainWindow : public QWidget, public TableView {
   void ClearChat() override;
   void SetChatEnabled(bool enabled) override;
   void ShowWaitText(const std::string& text) override;
+  void DrawMoveClock(int seat, int seconds) override;
+  void SetClockTimer(bool running) override;
+  void Inform(const std::string& text) override;
   void SetMainButton(const ButtonState& state) override;
   void SetEndButton(const ButtonState& state) override;
   void SetMainTimer(int interval_ms, bool running) override;
@@ -264,6 +267,8 @@ class MainWindow : public QWidget, public TableView {
   QString forecast_suffix_;  // the window title's forecast part, the same in every language
   QPointer<TFormTorg> bidding_;
   std::function<bool(const std::string&)> ask_handler_;
+  // The tournament game's move clocks tick on it.
+  QTimer clock_timer_;
   bool busy_ = false;
   bool forecast_mode_ = false;
   bool centred_ = false;
