@@ -44,7 +44,7 @@ void EmptyPostgres() {
     QSqlQuery(db).exec(QStringLiteral("SET client_min_messages = warning"));
     QSqlQuery(db).exec(
         QStringLiteral("DROP TABLE IF EXISTS records, stats, schema_version, sessions, "
-                       "game_records, profiles, balances, members CASCADE"));
+                       "game_records, profiles, balances, tournament_standings, members CASCADE"));
   }
   QSqlDatabase::removeDatabase(name);
 }
