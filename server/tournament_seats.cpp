@@ -34,13 +34,13 @@ TakeResult TournamentSeats::Take(int table, int seat, const Occupant& who, qint6
       if (const Occupant* o = At(t, s); o && o->member_id == who.member_id)
         return TakeResult::Refused;
   if (Running(table)) return TakeResult::Refused;
-  if (seat == 2) {
-    const Occupant* first = At(table, 1);
-    // One player must not play both seats; two windows on this machine are tests and practice.
-    if (!first ||
-        (first->address == who.address && !(Loopback(first->address) && Loopback(who.address))))
-      return TakeResult::Refused;
-  }
+  const Occupant* other = At(table, 3 - seat);
+  if (seat == 2 && !other) return TakeResult::Refused;
+  // One player must not play both seats, whichever is taken first; two windows on this machine
+  // are tests and practice.
+  if (other && other->address == who.address &&
+      !(Loopback(other->address) && Loopback(who.address)))
+    return TakeResult::Refused;
   Seat& taken = SeatAt(table, seat);
   taken.holder = who;
   taken.taken_ms = now_ms;

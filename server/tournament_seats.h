@@ -36,7 +36,8 @@ class TournamentSeats {
 
   const Occupant* At(int table, int seat) const;
   // A free seat (not at a table whose match runs) to a member who sits nowhere; seat 2 only
-  // beside a seat 1 holder from another address (two players on this machine excepted).
+  // beside a seat 1 holder, and never beside a holder from the same address (two players on
+  // this machine excepted).
   TakeResult Take(int table, int seat, const Occupant& who, qint64 now_ms);
   // Its holder leaves, unless the table's match runs.
   bool Leave(int table, int seat, qint64 member_id);

@@ -171,6 +171,7 @@ TEST_F(TournamentTest, WhoMayTakeLeaveAndFreeASeat) {
   auto cora = Member("Cora", "10.0.0.1");  // Anna's address
   auto dan = Member("Dan", "127.0.0.1");
   auto eve = Member("Eve", "127.0.0.1");
+  auto finn = Member("Finn", "10.0.0.2");  // Boris's address
   AddressedClient stranger("10.0.0.9");
   struct Step {
     const char* what;
@@ -192,6 +193,7 @@ TEST_F(TournamentTest, WhoMayTakeLeaveAndFreeASeat) {
       {"freeing another's seat", &boris->http, SeatBody(1, 2, 0, "X"), 1},
       {"leaving", &anna->http, SeatBody(1, 2, 2, "X", "0", "X"), 0},
       {"leaving twice", &anna->http, SeatBody(1, 2, 2, "X", "0", "X"), 1},
+      {"seat 1 beside seat 2's address", &finn->http, SeatBody(1, 2, 1, "Finn"), 1},
       {"seat 1's address after seat 1 left", &cora->http, SeatBody(1, 2, 1, "Cora"), 0},
       {"freeing after an error", &boris->http, SeatBody(2, 2, 0, "X"), 0},
       {"two players of this machine", &dan->http, SeatBody(1, 5, 1, "Dan"), 0},
@@ -230,6 +232,33 @@ TEST_F(TournamentTest, RatingPlaceAndTopTenOfANewTournament) {
   EXPECT_EQ(ReadReplyNumber(Body(anna->http, "places47=0&score1=0")), 1);
   EXPECT_EQ(ReadReplyNumber(Body(anna->http, "placer47=0&rating1=1500")), 1);
   EXPECT_TRUE(ReadReplyEntries(Fields(anna->http, {"top10s47=0", "nick=z"})).empty());
+}
+
+// A database of a server from before the tournament gets the standings' table.
+TEST_F(TournamentTest, AnOlderDatabaseGetsTheStandings) {
+  Member("Anna", "10.0.0.1");
+  server_->Process().terminate();
+  ASSERT_TRUE(server_->Process().waitForFinished(5000));
+  server_->Query(QStringLiteral("DROP TABLE tournament_standings"));
+  server_->Query(QStringLiteral("UPDATE schema_version SET version = 2"));
+  ASSERT_FALSE(
+      server_->Query(QStringLiteral("SELECT COUNT(*) FROM tournament_standings")).isValid());
+  const quint16 port = FreePort();
+  QStringList args{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port),
+                   QStringLiteral("--data"), server_->DataDir()};
+  if (OnPostgres()) args << QStringLiteral("--database") << PostgresUrl();
+  QProcess again;
+  again.start(kServer, args);
+  ASSERT_TRUE(again.waitForReadyRead(10000));
+  AddressedClient anyone("10.0.0.9");
+  EXPECT_EQ(ReadReplyFields(PostBody(anyone,
+                                     "http://127.0.0.1:" + std::to_string(port) + "/tournament.php",
+                                     "readrating47=0&nick=Anna")
+                                .body),
+            (ReplyFields{"", "0", "0", "1500"}));
+  EXPECT_EQ(server_->Query(QStringLiteral("SELECT version FROM schema_version")).toInt(), 3);
+  again.terminate();
+  again.waitForFinished(5000);
 }
 
 TEST_F(TournamentTest, WithoutARelayTheTournamentIsClosed) {
