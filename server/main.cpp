@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "avatar_ftp.h"
+#include "relay_place.h"
 #include "service_server.h"
 #include "storage.h"
 
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "The online services of Quorvex: the club's accounts, world lists and chat, statistics, the "
-      "configuration file, news, adverts, avatars and the download area."));
+      "tournament, the configuration file, news, adverts, avatars and the download area."));
   parser.addHelpOption();
   const QCommandLineOption listen(QStringLiteral("listen"),
                                   QStringLiteral("Address and port to listen on."),
@@ -72,7 +73,12 @@ int main(int argc, char** argv) {
       QStringLiteral("ftp"),
       QStringLiteral("Also take the members' pictures by FTP on this address (python3-pyftpdlib)."),
       QStringLiteral("host:port"));
-  parser.addOptions({listen, data, database, base, templates, downloads, iterations, ftp});
+  const QCommandLineOption relay(
+      QStringLiteral("relay"),
+      QStringLiteral(
+          "Open the tournament: its relay listens on this address, table t on port + t."),
+      QStringLiteral("host:port"));
+  parser.addOptions({listen, data, database, base, templates, downloads, iterations, ftp, relay});
   parser.process(app);
 
   if (!parser.isSet(data)) return Fail(QStringLiteral("--data DIR is required (see --help)"));
@@ -114,6 +120,11 @@ int main(int argc, char** argv) {
                              : QDir(bin).filePath(QStringLiteral("server-templates"));
   places.downloads_dir = parser.isSet(downloads) ? parser.value(downloads) : bin;
   places.base_url = parser.value(base);
+  if (parser.isSet(relay)) {
+    QString why;
+    if (!quorvex::server::ParseRelayPlace(parser.value(relay), places.base_url, &places, &why))
+      return Fail(why);
+  }
 
   quorvex::server::Storage storage;
   QString error;

@@ -53,7 +53,8 @@ ServiceServer::ServiceServer(Storage& storage, ServerPlaces places, int password
       accounts_(storage),
       services_(storage, accounts_),
       account_(accounts_, password_iterations),
-      places_(std::move(places)) {
+      places_(std::move(places)),
+      tournament_(storage, accounts_, places_.relay_host, places_.relay_port) {
   Route();
 }
 
@@ -181,9 +182,10 @@ void ServiceServer::Route() {
       return account_.Handle(form, caller);
     });
   });
-  // The tournament service answers with a refusal until it is built.
   http_.route(QStringLiteral("/tournament.php"), [this](const QHttpServerRequest& request) {
-    return Logged(request, QHttpServerResponse(kText, kRefusal), 200, kRefusal.size());
+    return Post(request, [this](const Form& form, const Caller& caller) {
+      return ServiceReply{tournament_.Handle(form, caller), {}};
+    });
   });
   http_.route(QStringLiteral("/config.txt"), [this](const QHttpServerRequest& request) {
     const QByteArray text = ConfigurationText();

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHostAddress>
 #include <QHttpServer>
 #include <QString>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "account_store.h"
 #include "services.h"
 #include "storage.h"
+#include "tournament_service.h"
 
 namespace quorvex::server {
 
@@ -20,6 +22,11 @@ struct ServerPlaces {
   QString templates_dir;  // the configuration, news and advert templates
   QString downloads_dir;  // the resource files the download area serves
   QString base_url;       // the address the players reach this server at
+  // The tournament relay: table t listens on relay_listen, port relay_port + t, and players are
+  // sent to relay_host. relay_port 0: no relay, the tournament is closed.
+  QHostAddress relay_listen;
+  QString relay_host;
+  quint16 relay_port = 0;
 };
 
 class ServiceServer {
@@ -33,6 +40,9 @@ class ServiceServer {
 
   // The text of the configuration file for this server's base address.
   QByteArray ConfigurationText() const;
+
+  // The tournament's tables and standings, as the relay uses them.
+  RelayHost& Relay() { return tournament_; }
 
  private:
   void Route();
@@ -52,6 +62,7 @@ class ServiceServer {
   Services services_;
   AccountService account_;
   ServerPlaces places_;
+  TournamentService tournament_;
   QHttpServer http_;
   QFile log_;
 };

@@ -9,12 +9,13 @@
 #include <QVariant>
 
 #include "account_store.h"
+#include "tournament_store.h"
 #include "transaction.h"
 
 namespace quorvex::server {
 namespace {
 
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 // Server processes sharing one PostgreSQL database tell each other of their writes on this
 // channel, so that none of them answers from a list it remembers from before the write.
 const QString kWriteChannel = QStringLiteral("quorvex_records");
@@ -156,6 +157,7 @@ bool Storage::Migrate(QString* error) {
             << stats.arg(blob);
     }
     if (version < 2) steps << AccountStore::SchemaSteps(postgres_);
+    if (version < 3) steps << TournamentStore::SchemaSteps(postgres_);
     for (const QString& step : steps)
       if (!m.exec(step)) {
         *error = QStringLiteral("cannot make the schema: %1").arg(m.lastError().text());

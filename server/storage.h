@@ -1,7 +1,7 @@
-// The server's data: the lists of the records service, the statistics of each game and the
-// club's accounts (AccountStore), in SQLite (a file in the data folder) or PostgreSQL, through
-// the same code. The schema is made and brought up to date by the server itself; every write is
-// one transaction.
+// The server's data: the lists of the records service, the statistics of each game, the club's
+// accounts (AccountStore) and the tournament's standings (TournamentStore), in SQLite (a file in
+// the data folder) or PostgreSQL, through the same code. The schema is made and brought up to date
+// by the server itself; every write is one transaction.
 #pragma once
 
 #include <QByteArray>

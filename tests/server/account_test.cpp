@@ -392,7 +392,8 @@ TEST_F(AccountTest, AnOlderDatabaseGetsTheClubTables) {
   EXPECT_EQ(ReadReplyNumber(PostBody(p.http, server_->Url("/records.php"), write).body), 1);
   server_->Process().terminate();
   ASSERT_TRUE(server_->Process().waitForFinished(5000));
-  for (const char* table : {"sessions", "game_records", "profiles", "balances", "members"})
+  for (const char* table :
+       {"tournament_standings", "sessions", "game_records", "profiles", "balances", "members"})
     server_->Query(QStringLiteral("DROP TABLE %1").arg(QLatin1String(table)));
   server_->Query(QStringLiteral("UPDATE schema_version SET version = 1"));
   const quint16 port = FreePort();

@@ -44,7 +44,7 @@ void EmptyPostgres() {
     QSqlQuery(db).exec(QStringLiteral("SET client_min_messages = warning"));
     QSqlQuery(db).exec(
         QStringLiteral("DROP TABLE IF EXISTS records, stats, schema_version, sessions, "
-                       "game_records, profiles, balances, members CASCADE"));
+                       "game_records, profiles, balances, tournament_standings, members CASCADE"));
   }
   QSqlDatabase::removeDatabase(name);
 }
@@ -87,9 +87,16 @@ QVariant Server::Query(const QString& sql, const QVariantList& values) const {
       QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout=5000"));
     }
     QSqlQuery q(db);
-    q.prepare(sql);
-    for (const QVariant& value : values) q.addBindValue(value);
-    if (q.exec() && q.next()) result = q.value(0);
+    // PostgreSQL prepares no schema changes: a statement without values runs as it stands.
+    bool done = false;
+    if (values.isEmpty()) {
+      done = q.exec(sql);
+    } else {
+      q.prepare(sql);
+      for (const QVariant& value : values) q.addBindValue(value);
+      done = q.exec();
+    }
+    if (done && q.next()) result = q.value(0);
   }
   QSqlDatabase::removeDatabase(name);
   return result;
