@@ -98,6 +98,8 @@ void RelayTable::Adopt(QTcpSocket* socket) {
   }
   socket->setParent(this);
   socket->setReadBufferSize(kReadChunk);
+  // A move is one small frame that the other player waits for: no batching delay.
+  socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
   conns_.push_back(std::make_unique<Conn>());
   Conn* conn = conns_.back().get();
   conn->socket = socket;
@@ -288,6 +290,8 @@ void RelayTable::Send(int seat, const std::string& bytes) {
   Conn* conn = seat_[seat];
   if (!conn || conn->closing || bytes.empty()) return;
   conn->socket->write(bytes.data(), qint64(bytes.size()));
+  // Out now rather than on the next turn of the event loop: the other player is waiting.
+  conn->socket->flush();
 }
 
 void RelayTable::Close(Conn* conn) {

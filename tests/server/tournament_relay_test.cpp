@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -89,7 +90,8 @@ int32_t PlayDealToTheEnd(Match& m) {
   EXPECT_EQ(m.p2->MovesReceived(), m.p1->sent);
   for (const RelayPlayer* p : {m.p1.get(), m.p2.get()}) {
     for (const std::string& frame : p->frames) {
-      const char from = frame[0] == 'h' ? char('0' + 3 - p->Seat()) : '0';
+      const bool player = frame[0] == 'h' || frame[0] == 's';
+      const char from = player ? char('0' + 3 - p->Seat()) : '0';
       EXPECT_EQ(frame.back(), from) << frame;
     }
   }
@@ -104,8 +106,12 @@ TEST(TournamentRelay, RelaysAndRecordsWholeDealsOneAfterAnother) {
     ASSERT_TRUE(m.SeatBoth());
     EXPECT_EQ(m.host.started.size(), size_t(round));
     EXPECT_EQ(m.p1->Deck(), m.p2->Deck());
+    // Chat goes across without its control bytes and without touching the game.
+    m.p2->Send(std::string("shi\x07!"));
 
     const int32_t balance = PlayDealToTheEnd(m);
+    EXPECT_NE(std::find(m.p1->frames.begin(), m.p1->frames.end(), FrameTourMessage("shi!", '2')),
+              m.p1->frames.end());
     // The auction went through: seat 2 declares its bid redoubled.
     EXPECT_EQ(m.p1->Controller().State().ContractCode, 4);
     EXPECT_EQ(m.p1->Controller().State().Doubling, 2);
