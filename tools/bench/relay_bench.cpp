@@ -234,7 +234,8 @@ void PlayTable(int port, unsigned seed, std::chrono::milliseconds think, Clock::
         open[0] = one.Read(to_one, result.latencies_ms);
       if (open[1] && (fds[1].revents & (POLLIN | POLLHUP)))
         open[1] = two.Read(to_two, result.latencies_ms);
-      if (think.count() > 0) std::this_thread::sleep_for(think);
+      // Thinking only while no move is on its way, so that no arrival waits for it.
+      if (think.count() > 0 && to_one.empty() && to_two.empty()) std::this_thread::sleep_for(think);
       one.Act(to_two);
       two.Act(to_one);
       if (one.Broken() || two.Broken()) {
