@@ -159,17 +159,15 @@ bool DealReferee::InStep() const {
 
 int DealReferee::ToAct() const {
   if (Over()) return 0;
-  // Seat 1's own view: its lower seat (2) is tournament seat 1.
-  const GameController& c1 = replay_[1]->controller;
-  const TDealState& state = c1.State();
-  if (state.PlayState == 1) return 1;
-  switch (state.Phase) {
-    case PhaseSeat1:
-      return 2;
-    case PhaseBidSeat1:
-      return c1.Auction().Closed() ? 1 : 2;
-    default:  // seat 1's card or call, the trick it collects, the auction it closes
+  // Seat 1's own controller decides, as it runs seat 1's move clock: its lower seat (2) is
+  // tournament seat 1.
+  switch (replay_[1]->controller.SeatToAct()) {
+    case 2:
       return 1;
+    case 1:
+      return 2;
+    default:
+      return 0;
   }
 }
 

@@ -1,6 +1,6 @@
 // The tournament relay in the test's own event loop: a tournament that keeps its seats in memory,
-// and a player's program on a loopback socket that plays with the game's own controller, framed
-// for the relay exactly as the game frames it.
+// and a player's program on a loopback socket: the game's own controller and tournament seat,
+// with a helper that chooses each legal move.
 #pragma once
 
 #include <QCoreApplication>
@@ -18,6 +18,7 @@
 #include "game/deal.h"
 #include "net/lan_messages.h"
 #include "net/tour_frames.h"
+#include "net/tour_peer.h"
 #include "opponent/auction_table.h"
 #include "relay_host.h"
 #include "support/recording_view.h"
@@ -68,11 +69,20 @@ inline void RunFor(int ms) {
   RunUntil([&] { return timer.elapsed() >= ms; }, ms + 1000);
 }
 
+// The socket writer of the seat's program.
 class RelayPlayer : public PeerLink {
  public:
   explicit RelayPlayer(int seat, unsigned seed = 7)
-      : seat_(seat), random_(seed), controller_(view_, opponent_, random_, clock_, hooks_) {
-    controller_.SetPeerLink(this);
+      : seat_(seat),
+        random_(seed),
+        controller_(view_, opponent_, random_, clock_, hooks_),
+        peer_(controller_, view_, seat) {
+    controller_.SetPeerLink(&peer_);
+    peer_.SetLink(this);
+    peer_.SetDealt([this] {
+      controller_.StartSession(peer_.Role(), SessionPlayer{seat_ == 1 ? "Ann" : "Bob", 0, 0},
+                               seat_ == 1 ? "Bob" : "Ann");
+    });
   }
 
   bool Connect(quint16 port) {
@@ -80,40 +90,42 @@ class RelayPlayer : public PeerLink {
     return RunUntil([this] { return socket_.state() == QAbstractSocket::ConnectedState; });
   }
   void SendRaw(const std::string& bytes) { socket_.write(bytes.data(), qint64(bytes.size())); }
-  // A message framed with this seat's digit, as the game sends every tournament message.
+  // A message framed with this seat's digit, whatever the game would make of it.
   void Send(const std::string& message) { SendRaw(FrameTourMessage(message, Digit())); }
-  void Join() { Send("connect" + std::string(1, Digit())); }
+  void Join() { peer_.SendConnect(); }
   void Disconnect() { socket_.abort(); }
 
-  // The controller's moves go out to the relay.
-  void SendMessage(const std::string& message) override {
-    sent.push_back(message);
-    Send(message);
+  // The seat's framed messages go out to the relay; its moves are kept.
+  void SendMessage(const std::string& framed) override {
+    if (framed[0] == 'h') sent.push_back(framed.substr(0, framed.find('#')));
+    SendRaw(framed);
   }
 
-  // Takes what arrived: the deck starts the deal; the opponent's moves reach the controller.
+  // What arrived goes to the seat's program; the frames after the deck are kept as they came.
   void Pump() {
-    if (socket_.bytesAvailable() > 0) buffer_ += socket_.readAll().toStdString();
-    for (;;) {
-      if (!dealt_ && !buffer_.empty() && buffer_[0] == 'b') {
-        if (buffer_.size() < kDeckMessageLength) return;
-        TourReader reader;
-        const std::vector<TourFrame> frames = reader.Feed(buffer_.substr(0, kDeckMessageLength));
-        if (frames.size() == 1 && frames[0].kind == TourFrameKind::Deck) Deal(frames[0]);
-        buffer_.erase(0, kDeckMessageLength);
-        continue;
-      }
-      if (buffer_.size() < kTourFrameLength) return;
+    if (socket_.bytesAvailable() <= 0) return;
+    const std::string bytes = socket_.readAll().toStdString();
+    peer_.OnBytes(bytes);
+    buffer_ += bytes;
+    if (!deck_seen_) {
+      if (buffer_.size() < kDeckMessageLength) return;
+      buffer_.erase(0, kDeckMessageLength);
+      deck_seen_ = true;
+    }
+    while (buffer_.size() >= kTourFrameLength) {
       const std::string raw = buffer_.substr(0, kTourFrameLength);
       buffer_.erase(0, kTourFrameLength);
       frames.push_back(raw);
-      Apply(ReadTourFrame(raw));
+      const TourFrameKind kind = ReadTourFrame(raw).kind;
+      over |= kind == TourFrameKind::GameOver;
+      abandoned |= kind == TourFrameKind::Abandoned;
+      time_up |= kind == TourFrameKind::TimeUp;
     }
   }
 
   // One move of this seat when the game lets it make one; false otherwise.
   bool Act() {
-    if (!dealt_ || over || abandoned || time_up) return false;
+    if (!peer_.Dealt() || controller_.RelayOver()) return false;
     const TDealState& state = controller_.State();
     const AuctionEngine& auction = controller_.Auction();
     if (seat_ == 1 && state.PlayState == 1 && controller_.MainButton().enabled) {
@@ -147,7 +159,7 @@ class RelayPlayer : public PeerLink {
     return moves;
   }
   bool Closed() const { return socket_.state() == QAbstractSocket::UnconnectedState; }
-  bool Dealt() const { return dealt_; }
+  bool Dealt() const { return peer_.Dealt(); }
   int Seat() const { return seat_; }
   GameController& Controller() { return controller_; }
   const std::array<TCard, 53>& Deck() const { return controller_.State().Deck; }
@@ -162,48 +174,6 @@ class RelayPlayer : public PeerLink {
 
  private:
   char Digit() const { return static_cast<char>('0' + seat_); }
-
-  void Deal(const TourFrame& deck) {
-    dealt_ = true;
-    const TableRole role = seat_ == 1 ? TableRole::TourSeat1 : TableRole::TourSeat2;
-    TDealState& state = controller_.MutableState();
-    state.Deck = deck.deck;
-    state.DeckRank = deck.ranks;
-    DealCards(state, role);
-    controller_.StartSession(role, SessionPlayer{seat_ == 1 ? "Ann" : "Bob", 0, 0},
-                             seat_ == 1 ? "Bob" : "Ann");
-  }
-
-  void Apply(const TourFrame& frame) {
-    switch (frame.kind) {
-      case TourFrameKind::Begin:
-        controller_.OnPeerBegin();
-        break;
-      case TourFrameKind::Card:
-        controller_.OnPeerCard(frame.number);
-        break;
-      case TourFrameKind::Collect:
-        controller_.OnPeerCollect();
-        break;
-      case TourFrameKind::Call:
-        controller_.OnPeerCall(frame.number);
-        break;
-      case TourFrameKind::Close:
-        controller_.OnPeerClose();
-        break;
-      case TourFrameKind::GameOver:
-        over = true;
-        break;
-      case TourFrameKind::Abandoned:
-        abandoned = true;
-        break;
-      case TourFrameKind::TimeUp:
-        time_up = true;
-        break;
-      default:
-        break;
-    }
-  }
 
   // A legal card chosen at random, so that deals differ in their course.
   int PickCard() {
@@ -226,13 +196,14 @@ class RelayPlayer : public PeerLink {
   int seat_;
   QTcpSocket socket_;
   std::string buffer_;
-  bool dealt_ = false;
+  bool deck_seen_ = false;
   RecordingView view_;
   PlainOpponent opponent_;
   SeededRandom random_;
   FakeClock clock_;
   SessionHooks hooks_;
   GameController controller_;
+  TourPeer peer_;
 };
 
 }  // namespace quorvex::testing
