@@ -3,6 +3,12 @@
 // top-ten read and of an entry write.
 //
 //   quorvex-server-bench http://127.0.0.1:8047 [connections] [seconds]
+//
+// With --relay it runs the tournament relay in its own process instead: ten tables at once, two
+// players' programs each, and reports the median and 99th percentile time of a move from one
+// seat to the other.
+//
+//   quorvex-server-bench --relay [seconds] [ms to think before each move]
 #include <curl/curl.h>
 
 #include <algorithm>
@@ -13,6 +19,10 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#ifdef QUORVEX_BENCH_RELAY
+#include "relay_bench.h"
+#endif
 
 namespace {
 
@@ -93,8 +103,19 @@ void Run(const char* what, const std::string& url, const std::string& body, bool
 
 int main(int argc, char** argv) {
   if (argc < 2 || std::string(argv[1]) == "--help") {
-    std::printf("usage: quorvex-server-bench BASE_URL [connections=50] [seconds=5]\n");
+    std::printf(
+        "usage: quorvex-server-bench BASE_URL [connections=50] [seconds=5]\n"
+        "       quorvex-server-bench --relay [seconds=5] [think_ms=0]\n");
     return argc < 2 ? 1 : 0;
+  }
+  if (std::string(argv[1]) == "--relay") {
+#ifdef QUORVEX_BENCH_RELAY
+    return quorvex::bench::RunRelayBench(argc > 2 ? std::max(1, std::atoi(argv[2])) : 5,
+                                         argc > 3 ? std::max(0, std::atoi(argv[3])) : 0);
+#else
+    std::fprintf(stderr, "quorvex-server-bench: built without the server\n");
+    return 1;
+#endif
   }
   const std::string base = argv[1];
   const int connections = argc > 2 ? std::max(1, std::atoi(argv[2])) : 50;
