@@ -64,9 +64,10 @@ quorvex_start_local_server() {
   fi
   local data="$QUORVEX_ROOT/build/server-data"
   mkdir -p "$data"
-  # The members' pictures come in by FTP on the next port.
+  # The members' pictures come in by FTP on the next port; the tournament's ten tables listen on
+  # the ten ports after port + 10.
   nohup "$QUORVEX_ROOT/build/bin/quorvex-server" --listen "127.0.0.1:$port" --data "$data" \
-    --ftp "127.0.0.1:$((port + 1))" >"$data/console.log" 2>&1 &
+    --ftp "127.0.0.1:$((port + 1))" --relay "127.0.0.1:$((port + 10))" >"$data/console.log" 2>&1 &
   local i
   for i in $(seq 1 50); do
     if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then

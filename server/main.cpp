@@ -11,11 +11,13 @@
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 
 #include "avatar_ftp.h"
 #include "relay_place.h"
 #include "service_server.h"
 #include "storage.h"
+#include "tournament_relay.h"
 
 namespace {
 
@@ -134,6 +136,14 @@ int main(int argc, char** argv) {
   if (server.Listen(host, quint16(port)) == 0)
     return Fail(
         QStringLiteral("cannot listen on %1: the port is in use or not allowed").arg(listen_text));
+
+  // The tournament's tables listen beside the services, in the same event loop.
+  std::unique_ptr<quorvex::server::TournamentRelay> tournament_relay;
+  if (places.relay_port != 0) {
+    tournament_relay = std::make_unique<quorvex::server::TournamentRelay>(
+        server.Relay(), places.relay_listen, places.relay_port);
+    if (!tournament_relay->Listen(&error)) return Fail(error);
+  }
 
   quorvex::server::AvatarFtp avatar_ftp;
   if (parser.isSet(ftp) &&
