@@ -1,6 +1,7 @@
 #include "server/test_server.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTcpServer>
@@ -53,6 +54,21 @@ quint16 FreePort() {
   QTcpServer probe;
   probe.listen(QHostAddress::LocalHost, 0);
   return probe.serverPort();
+}
+
+quint16 FreeRelayBase() {
+  // Below the system's range of passing ports, so that no client socket of a test running beside
+  // this one lands on a table's port.
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    const quint16 base = quint16(20000 + QRandomGenerator::global()->bounded(12000));
+    bool free = true;
+    for (int table = 1; table <= 10 && free; ++table) {
+      QTcpServer probe;
+      free = probe.listen(QHostAddress::LocalHost, quint16(base + table));
+    }
+    if (free) return base;
+  }
+  return 0;
 }
 
 Server::Server(QStringList extra) : port_(FreePort()) {

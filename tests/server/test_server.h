@@ -22,6 +22,8 @@ QString PostgresUrl();
 // Drops every table the server makes, so that the next server makes them again.
 void EmptyPostgres();
 quint16 FreePort();
+// A base port whose ten tournament tables' ports (base + 1 .. base + 10) are free.
+quint16 FreeRelayBase();
 
 // A member from Riga as the account window registers one.
 inline TZefUser RigaMember(const std::string& nick, const std::string& password) {

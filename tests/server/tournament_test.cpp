@@ -76,7 +76,7 @@ class TournamentTest : public ::testing::Test {
     ASSERT_TRUE(server_->Started()) << server_->Process().readAllStandardError().toStdString();
   }
   void SetUp() override {
-    relay_port_ = FreePort();
+    relay_port_ = FreeRelayBase();
     Start({QStringLiteral("--relay"), QStringLiteral("127.0.0.1:%1").arg(relay_port_)});
   }
 
