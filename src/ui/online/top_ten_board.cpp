@@ -128,8 +128,16 @@ void TopTenBoard::paintEvent(QPaintEvent*) {
   }
   y = rows_top + kRows * kRowHeight + 8;
   p.setPen(faint);
+  if (content_.place_line) {
+    QFont place = row_font;
+    place.setPixelSize(18);
+    place.setBold(true);
+    p.setFont(place);
+    p.setPen(text);
+  }
   p.drawText(QRect(kPad + 10, y, width() - 2 * kPad, 26), Qt::AlignLeft | Qt::AlignVCenter,
              content_.count);
+  p.setFont(row_font);
   if (content_.medal >= 1 && content_.medal <= kRows) {
     // The end-of-game dialog's medal: the place's badge drawn over it.
     QImage medal, badge;

@@ -25,9 +25,10 @@ struct BoardRow {
 struct BoardContent {
   QString title;  // drawn above the rows in the purple design
   std::vector<BoardRow> rows;
-  QString note;   // in place of the rows
-  QString count;  // "Number of games: 12", or the tournament's "Your place: 7"
-  int medal = 0;  // 1..10: the medal with this place beside the count line
+  QString note;             // in place of the rows
+  QString count;            // "Number of games: 12", or the tournament's "Your place: 7"
+  bool place_line = false;  // the count line is the player's place: drawn large
+  int medal = 0;            // 1..10: the medal with this place beside the count line
   bool own_section = false;
   std::vector<BoardRow> own;  // at most five
   QString own_note;

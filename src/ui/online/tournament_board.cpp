@@ -35,6 +35,7 @@ BoardContent ReadTournamentBoard(HttpClient& http, const std::string& address, T
   if (!own) return content;
   if (const std::optional<int64_t> place = service.ReadPlace(kind, StandingValue(*own, kind))) {
     content.count = Qs(Text(Tx::YourPlace)) + QStringLiteral(": ") + QString::number(*place);
+    content.place_line = true;
     if (*place >= 1 && *place <= TopTenBoard::kRows) content.medal = int(*place);
   }
   return content;
