@@ -17,6 +17,7 @@
 #include "ui/online/list_choice_button.h"
 #include "ui/online/passport_window.h"
 #include "ui/online/result_write_window.h"
+#include "ui/online/tour_kind_panel.h"
 #include "ui/online/world_top_ten_window.h"
 #include "ui/shot.h"
 
@@ -195,10 +196,10 @@ TEST_F(WorldTopTenTest, ThePictureDesignsCategories) {
   EXPECT_EQ(window.Board()->RowText(0), QStringLiteral("1. Anna Riga 2300"));
   Shoot(window, "world_top_ten_purple");
 
-  // The tournament is not open here.
-  EXPECT_FALSE(window.ChoiceButton(4)->isEnabled());
+  // The tournament's category, with the account's own standing read for the place line.
   window.Choose(4);
-  EXPECT_EQ(context.category, 3);
+  EXPECT_EQ(context.category, 5);
+  EXPECT_TRUE(window.KindPanel()->isVisibleTo(&window));
 
   window.Choose(0);
   EXPECT_FALSE(window.ChoiceButton(2)->Animating());

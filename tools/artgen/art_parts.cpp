@@ -15,6 +15,7 @@
 #include "menu_pictures.h"
 #include "notice_art.h"
 #include "table_pictures.h"
+#include "tour_lamps.h"
 #include "world_list_art.h"
 
 namespace artgen {
@@ -23,7 +24,8 @@ bool MakeOwnPart(BundleWriter& out, const Inputs& in) {
   return MakeFaces(out, in.decks, 0, 0) && MakeBacks(out, in.decks, BackSet::kOwn) &&
          MakeDefaultBackground(out) && MakeTablePictures(out, in.decks, in.flags) &&
          MakeMenuPictures(out, in.decks) && MakeEndGamePictures(out) && MakeLamps(out) &&
-         MakeAccountPictures(out) && MakeWorldListIcons(out) && MakeNoticePictures(out);
+         MakeAccountPictures(out) && MakeWorldListIcons(out) && MakeNoticePictures(out) &&
+         MakeTourLamps(out);
 }
 
 bool MakeCardsA(BundleWriter& out, const Inputs& in) {

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "ui/art/country_flags.h"
+#include "ui/art/resource_library.h"
 
 namespace quorvex {
 namespace {
@@ -127,8 +128,26 @@ void TopTenBoard::paintEvent(QPaintEvent*) {
   }
   y = rows_top + kRows * kRowHeight + 8;
   p.setPen(faint);
+  if (content_.place_line) {
+    QFont place = row_font;
+    place.setPixelSize(18);
+    place.setBold(true);
+    p.setFont(place);
+    p.setPen(text);
+  }
   p.drawText(QRect(kPad + 10, y, width() - 2 * kPad, 26), Qt::AlignLeft | Qt::AlignVCenter,
              content_.count);
+  p.setFont(row_font);
+  if (content_.medal >= 1 && content_.medal <= kRows) {
+    // The end-of-game dialog's medal: the place's badge drawn over it.
+    QImage medal, badge;
+    LoadLibraryPicture(QStringLiteral("GMedal"), QString(), medal);
+    LoadLibraryPicture(QStringLiteral("GPlace%1").arg(content_.medal, 2, 10, QLatin1Char('0')),
+                       QString(), badge);
+    const QPoint at(width() - kPad - 10 - medal.width(), y);
+    p.drawImage(at, medal);
+    p.drawImage(at, badge);
+  }
   y += 26;
   if (!content_.own_section) return;
   p.setPen(QPen(purple_ ? QColor(255, 220, 120, 120) : QColor(0xb0, 0xa0, 0x80), 1));

@@ -1,5 +1,6 @@
 // The list area of the world top-ten window: up to ten rows (place, flag, face, nick, city,
-// score), or "No Connect" in their place, the number of games, and the player's own entries.
+// score), or "No Connect" in their place, the number of games, and the player's own entries;
+// for the tournament the player's place with its medal.
 // It paints on cream paper in the grey designs and straight on the picture in the purple one.
 #pragma once
 
@@ -24,8 +25,10 @@ struct BoardRow {
 struct BoardContent {
   QString title;  // drawn above the rows in the purple design
   std::vector<BoardRow> rows;
-  QString note;   // in place of the rows
-  QString count;  // "Number of games: 12"
+  QString note;             // in place of the rows
+  QString count;            // "Number of games: 12", or the tournament's "Your place: 7"
+  bool place_line = false;  // the count line is the player's place: drawn large
+  int medal = 0;            // 1..10: the medal with this place beside the count line
   bool own_section = false;
   std::vector<BoardRow> own;  // at most five
   QString own_note;

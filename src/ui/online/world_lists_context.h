@@ -1,15 +1,19 @@
 // What the world top-ten windows need from the program for the whole run: the records service
 // (at the settings' `TopTenAddress`), the passport in the settings, the configuration's pause
 // switch, the account for its lists, the club files for the local lists, and the category and
-// list the player chose last.
+// list the player chose last, and the tournament's ranking.
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "online/account_records.h"
 #include "online/account_service.h"
 #include "online/configuration.h"
 #include "online/http_client.h"
+#include "online/service_addresses.h"
+#include "online/tournament_records.h"
 #include "settings/settings.h"
 
 namespace quorvex {
@@ -25,6 +29,11 @@ struct WorldListsContext {
   // designs' list 47, 147 or 347; both kept for the next opening.
   int category = 3;
   int list = 47;
+  // The tournament's ranking the player chose last ("Score" at first), the tournament service,
+  // and the player's tournament standing as the lobby read it (unknown until then).
+  TourKind tournament_kind = TourKind::Score;
+  std::string tournament = BuiltInStoredAddress(ServiceAddress::Tournament).plain;
+  std::optional<TourStanding> tournament_own = std::nullopt;
 };
 
 }  // namespace quorvex

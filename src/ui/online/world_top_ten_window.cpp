@@ -12,6 +12,7 @@
 #include "locale/cp1251.h"
 #include "locale/lang_text.h"
 #include "online/account_rating_text.h"
+#include "online/tournament_service.h"
 #include "online/world_records.h"
 #include "records/club_file.h"
 #include "ui/art/resource_library.h"
@@ -19,6 +20,8 @@
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/notice_window.h"
 #include "ui/online/list_choice_button.h"
+#include "ui/online/tour_kind_panel.h"
+#include "ui/online/tournament_board.h"
 #include "ui/online/wait_cursor.h"
 
 namespace quorvex {
@@ -31,7 +34,7 @@ QString Qs(const std::string& text) {
 constexpr int kLists[3] = {kWindowsList, kAndroidList, kAccountScoreList};
 constexpr const char* kListIcons[3] = {"Windows", "Android", "Account48"};
 
-// The purple design's categories: 2..4 are the three lists, 5 the tournament (not here yet).
+// The purple design's categories: 2..4 are the three lists, 5 the tournament.
 constexpr int kTournamentCategory = 5;
 int ListOfCategory(int category) {
   return category >= 2 && category <= 4 ? kLists[category == 2 ? 2 : category - 3] : 0;
@@ -56,7 +59,7 @@ BoardRow RecordRow(const TZefRecord& entry, int list) {
 
 }  // namespace
 
-TFormWorldTopTen::TFormWorldTopTen(WorldListsContext& context, QWidget* parent)
+TFormWorldTopTen::TFormWorldTopTen(WorldListsContext& context, QWidget* parent, bool on_tournament)
     : DesignedDialog(context.settings, parent), context_(context) {
   setWindowTitle(Qs(Text(Tx::WorldTopTen)));
   board_ = new TopTenBoard(Purple(), this);
@@ -71,7 +74,6 @@ TFormWorldTopTen::TFormWorldTopTen(WorldListsContext& context, QWidget* parent)
       button = new ListChoiceButton(Picture(name.c_str(), QString::fromLatin1(kGraphicsLibrary)),
                                     QSize(52, 52), ListChoiceButton::Mark::Animation, this);
       button->setToolTip(Qs(Text(Tx::TopTenCategories, i)));
-      button->setEnabled(i + 1 != kTournamentCategory);
       choices->addWidget(button);
     } else {
       button = new ListChoiceButton(Picture(kListIcons[i]), QSize(48, 48),
@@ -103,8 +105,17 @@ TFormWorldTopTen::TFormWorldTopTen(WorldListsContext& context, QWidget* parent)
   refresh_timer_->setInterval(kRefreshDelayMs);
   connect(refresh_timer_, &QTimer::timeout, refresh_, &QWidget::show);
 
+  kinds_ = new TourKindPanel(context_.tournament_kind, TextColour(), this);
+  kinds_->hide();
+  connect(kinds_, &TourKindPanel::KindChosen, this, [this](TourKind kind) {
+    context_.tournament_kind = kind;
+    ReadAndDraw();
+  });
+
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(refresh_);
+  buttons->addStretch();
+  buttons->addWidget(kinds_);
   buttons->addStretch();
   buttons->addWidget(close);
   // The refresh button keeps its place while hidden, so the window does not jump.
@@ -128,7 +139,11 @@ TFormWorldTopTen::TFormWorldTopTen(WorldListsContext& context, QWidget* parent)
   FinishDesign();
 
   if (Purple()) {
-    if (context_.category < 2 || context_.category > 4) context_.category = 3;
+    if (on_tournament) {
+      context_.category = kTournamentCategory;
+    } else if (context_.category < 2 || context_.category > 4) {
+      context_.category = 3;
+    }
     Choose(context_.category - 1);
   } else {
     int index = 0;
@@ -163,6 +178,8 @@ void TFormWorldTopTen::ReadAndDraw() {
       content = ReadList(context_.list);
     } else if (context_.category == 1) {
       content = ReadAccountRating();
+    } else if (context_.category == kTournamentCategory) {
+      content = ReadTournament();
     } else if (context_.category == 6 || context_.category == 7) {
       content = ReadClubList(context_.category == 7);
     } else {
@@ -170,6 +187,7 @@ void TFormWorldTopTen::ReadAndDraw() {
     }
   }
   if (Purple()) content.title = Qs(Text(Tx::TopTenCategories, context_.category - 1));
+  kinds_->setVisible(Purple() && context_.category == kTournamentCategory);
   board_->SetContent(std::move(content));
   refresh_timer_->start();
 }
@@ -212,6 +230,16 @@ BoardContent TFormWorldTopTen::ReadList(int list) {
   return content;
 }
 
+BoardContent TFormWorldTopTen::ReadTournament() {
+  std::optional<TourStanding> own = context_.tournament_own;
+  // Opened from the main menu the lobby has not read the standing yet: the account's, if any.
+  if (!own && context_.session.state != AccountState::NotLoggedIn &&
+      !context_.session.user.Nick.empty())
+    own = TournamentService(context_.http, context_.tournament)
+              .ReadStanding(context_.session.user.Nick);
+  return ReadTournamentBoard(context_.http, context_.tournament, context_.tournament_kind, own);
+}
+
 BoardContent TFormWorldTopTen::ReadAccountRating() {
   BoardContent content;
   const TopTenReply top = context_.account.ReadTopTen();
@@ -252,12 +280,12 @@ BoardContent TFormWorldTopTen::ReadClubList(bool network) {
   return content;
 }
 
-void ShowWorldTopTen(WorldListsContext& context, QWidget* parent) {
+void ShowWorldTopTen(WorldListsContext& context, QWidget* parent, bool on_tournament) {
   if (!context.switches.world_top_ten) {
     ShowNotice(Qs(Text(Tx::WorldTopTenUnavailable)), QString(), QString(), parent);
     return;
   }
-  TFormWorldTopTen window(context, parent);
+  TFormWorldTopTen window(context, parent, on_tournament);
   RunModal(window);
 }
 
