@@ -240,9 +240,11 @@ void ClubKeeper::EndSession(int32_t balance, int deals) {
   account_balance_ = balance;
   RunSessionEnd(*this, input);
   in_session_ = false;
+  const bool tournament = tournament_;
   tournament_ = false;
   if (as_account_) EndAccountMatch();
   if (menu_back_) menu_back_();
+  if (tournament && tournament_ended_) tournament_ended_();
 }
 
 void ClubKeeper::EndAccountMatch() {

@@ -64,6 +64,8 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   void SetTournamentRead(std::function<std::optional<TournamentStandingRead>()> read) {
     tournament_read_ = std::move(read);
   }
+  // The end of a tournament game's session, after the menu came back: the lobby opens again.
+  void SetTournamentEnded(std::function<void()> ended) { tournament_ended_ = std::move(ended); }
   bool InSession() const { return in_session_; }
   bool AsAccount() const { return in_session_ && as_account_; }
   // Where the online account stands; a rated match counts as the rating game.
@@ -148,6 +150,7 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   std::function<void()> menu_back_;
   std::function<void(const SessionEndInput&)> session_report_;
   std::function<std::optional<TournamentStandingRead>()> tournament_read_;
+  std::function<void()> tournament_ended_;
 
   // The member of the session.
   bool in_session_ = false;

@@ -36,14 +36,14 @@ LanGame::LanGame(GameController& controller, MainWindow& window, Settings& setti
     if (peer_) peer_->SendHandshake();
   });
   connect(&connection_, &LanConnection::Lost, this, &LanGame::OnLost);
-  window_.SetChatSender([this](const std::string& text) {
-    if (peer_ && in_game_) peer_->SendChat(text);
-  });
 }
 
 LanGame::~LanGame() {
-  window_.SetChatSender({});
   connection_.Close();
+}
+
+void LanGame::SendChat(const std::string& text) {
+  if (peer_ && in_game_) peer_->SendChat(text);
 }
 
 TableRole LanGame::Role() const {

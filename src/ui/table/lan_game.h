@@ -31,6 +31,9 @@ class LanGame : public QObject {
   void SessionStarted();
   // Switches the sockets off (the session ended or was left).
   void Close();
+  // A chat line typed at the table (UTF-8).
+  void SendChat(const std::string& text);
+  bool InGame() const { return in_game_; }
 
   TableRole Role() const;
   const std::string& PeerName() const { return peer_name_; }

@@ -12,6 +12,7 @@
 #include "ui/online/notice_sign.h"
 #include "ui/online/result_write_window.h"
 #include "ui/online/support_window.h"
+#include "ui/online/tournament_lobby_keeper.h"
 #include "ui/online/world_top_ten_window.h"
 
 #include <QTimer>
@@ -29,6 +30,7 @@
 #include "locale/cp1251.h"
 #include "locale/lang_text.h"
 #include "online/service_request.h"
+#include "online/tournament_service.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/resource_download.h"
@@ -66,6 +68,7 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
       controller_(window_, opponent_, random_, places.clock ? *places.clock : clock_, keeper_),
       club_menu_(keeper_, settings_.Get()),
       lan_(controller_, window_, settings_.Get()),
+      tour_(controller_, window_),
       account_(http_, settings_.Get(), places.program_dir.parent_path()),
       world_lists_{http_,
                    settings_.Get(),
@@ -89,7 +92,18 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   window_.SetOptionsOpener([this] { OpenOptions(); });
   club_menu_.SetController(&controller_);
   club_menu_.SetLanGame(&lan_);
-  keeper_.SetDisconnect([this] { lan_.Close(); });
+  keeper_.SetDisconnect([this] {
+    lan_.Close();
+    tour_.Close();
+  });
+  // The chat line talks to whichever game is running.
+  window_.SetChatSender([this](const std::string& text) {
+    if (tour_.InGame()) {
+      tour_.SendChat(text);
+    } else {
+      lan_.SendChat(text);
+    }
+  });
   club_menu_.AttachTo(window_);
   keeper_.SetClubChanged([this] { club_menu_.Refresh(); });
   keeper_.SetWaitBanner([this](bool shown) { window_.ShowWaitBanner(shown); });
@@ -100,6 +114,7 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   if (own_http_) own_http_->SetBusyHook([this](bool busy) { window_.SetBusy(busy); });
   HookAccount();
   HookMenuDecorations();
+  HookTournament();
   window_.SetStatisticsOpener([this] { OpenStatistics(); });
   window_.SetRenameHook([this] { RenameMember(); });
   club_menu_.SetPublicAddress([this]() -> std::optional<OwnAddress> {
@@ -346,6 +361,50 @@ void ProgramStart::HookMenuDecorations() {
     NoticeTick(*chat_, window_.CurrentScreen() == Screen::Menu, keeper_.InSession(), &window_);
   });
   keeper_.SetMenuBack([this] { MenuShown(); });
+}
+
+void ProgramStart::HookTournament() {
+  tour_lobby_ = std::make_unique<TournamentLobbyKeeper>(
+      TournamentContext{account_.Context(), world_lists_, tour_});
+  tour_.SetLobby(&tour_lobby_->Lobby());
+  tour_.SetDealt([this] { StartTournamentMatch(); });
+  // Under the other games, clear of the cards of the menu.
+  auto* button = new MenuTextButton(Tx::TournamentMenu, ColorSB::DViolet);
+  window_.AddMenuWidget(button, QRect(16, 268, 124, 28));
+  QObject::connect(button, &QPushButton::clicked, &window_, [this] { OpenTournament(); });
+  keeper_.SetTournamentRead([this]() -> std::optional<ClubKeeper::TournamentStandingRead> {
+    TournamentService service(http_, world_lists_.tournament);
+    const std::optional<TourStanding> now = service.ReadStanding(account_.Nick());
+    if (!now) return std::nullopt;
+    return ClubKeeper::TournamentStandingRead{now->Score, double(now->Rating)};
+  });
+  // The lobby comes back after the match.
+  keeper_.SetTournamentEnded([this] { OpenTournament(); });
+}
+
+void ProgramStart::OpenTournament() {
+  if (controller_.InSession()) return;
+  tour_lobby_->Show(&window_);
+}
+
+void ProgramStart::StartTournamentMatch() {
+  TournamentLobby& lobby = tour_lobby_->Lobby();
+  tour_lobby_->CloseForGame();
+  // The opponent may have sat down after the lobby last looked.
+  const int other = lobby.MySeat() == 1 ? 2 : 1;
+  const TZefTable& table = lobby.Table(lobby.MyTable());
+  std::string opponent = other == 1 ? table.Nick1 : table.Nick2;
+  if (opponent.empty() || opponent == "X") {
+    TournamentService service(http_, world_lists_.tournament);
+    const std::optional<TZefClient> holder = service.ReadSeat(other, lobby.MyTable());
+    opponent = holder && !holder->Nick.empty() ? holder->Nick : std::string("?");
+  }
+  const TZefClient& own = lobby.Own();
+  const SessionPlayer player =
+      keeper_.BeginTournamentSession(own.Nick, int32_t(own.Score), int32_t(own.Kon));
+  // Names travel at the table in the club's code page, as a LAN opponent's does.
+  controller_.StartSession(tour_.Role(), player, Utf8ToCp1251(opponent).value_or(opponent));
+  tour_.SessionStarted();
 }
 
 void ProgramStart::MenuShown() {

@@ -26,12 +26,14 @@
 #include "ui/table/lan_game.h"
 #include "ui/table/main_window.h"
 #include "ui/table/program_settings.h"
+#include "ui/table/tour_game.h"
 
 namespace quorvex {
 
 class AccountLamp;
 class CalendarCards;
 class NoticeSign;
+class TournamentLobbyKeeper;
 
 // Where the program keeps its files: its own folder (settings, club files, history) and the
 // folder of the menu song's temporary file.
@@ -94,6 +96,10 @@ class ProgramStart {
   GameController& Controller() { return controller_; }
   MusicPlayer& Music() { return music_; }
   LanGame& Lan() { return lan_; }
+  TourGame& Tour() { return tour_; }
+  TournamentLobbyKeeper& TourLobby() { return *tour_lobby_; }
+  // The tournament lobby, from the menu; "Log in to your account!" while not logged in.
+  void OpenTournament();
 
  private:
   ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOutput> audio, ClipOutput* clips,
@@ -103,6 +109,10 @@ class ProgramStart {
   void HookAccount();
   // The world top ten's button and the calendar cards on the menu, the offer after a cycle.
   void HookMenuDecorations();
+  // The tournament's button on the menu, its lobby and its games.
+  void HookTournament();
+  // The first deck of a tournament table arrived: the match starts at the table.
+  void StartTournamentMatch();
 
   ProgramPlaces places_;
   ProgramSettings settings_;
@@ -123,6 +133,8 @@ class ProgramStart {
   ClubMenu club_menu_;
   // Two players over the local network.
   LanGame lan_;
+  // Two account holders at a table of the world online tournament.
+  TourGame tour_;
   // The online account and its picture with the lamp on the main menu.
   AccountKeeper account_;
   AccountLamp* lamp_ = nullptr;
@@ -133,6 +145,7 @@ class ProgramStart {
   std::unique_ptr<ChatContext> chat_;
   NoticeSign* news_sign_ = nullptr;
   NoticeSign* chat_sign_ = nullptr;
+  std::unique_ptr<TournamentLobbyKeeper> tour_lobby_;
   bool started_ = false;
   bool music_on_at_start_ = false;
   bool options_opened_ = false;
