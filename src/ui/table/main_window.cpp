@@ -621,7 +621,9 @@ void MainWindow::ShowWaitText(const std::string& text) {
 void MainWindow::DrawMoveClock(int seat, int seconds) {
   if (seat < 1 || seat > 2) return;
   model_.clocks[seat] = seconds < 0 ? std::nullopt : std::optional<int>(seconds);
-  Dirty(table_painter_.ClockRect(seat));
+  // The seconds are wider than the clock's picture: their whole width is drawn again.
+  const QRect clock = table_painter_.ClockRect(seat);
+  Dirty(clock.adjusted(-clock.width(), 0, clock.width(), 0));
 }
 
 void MainWindow::SetClockTimer(bool running) {
