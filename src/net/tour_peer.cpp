@@ -39,10 +39,17 @@ void TourPeer::Handle(const TourFrame& frame) {
   const char opponent = seat_ == 1 ? '2' : '1';
   if (frame.kind != TourFrameKind::Deck && frame.seat != opponent && frame.seat != kRelayDigit)
     return;
+  // The table's moves are for this seat's game only, never for another one the table holds.
+  if (frame.kind != TourFrameKind::Deck && (!dealt_once_ || controller_.Role() != Role())) return;
   switch (frame.kind) {
     case TourFrameKind::Deck: {
       // A tournament game is one deal: only the first deck counts.
       if (dealt_once_) return;
+      if (controller_.InSession()) {
+        // The player started another game while seated: the deal is not theirs to play.
+        if (busy_) busy_();
+        return;
+      }
       dealt_once_ = true;
       TDealState& state = controller_.MutableState();
       state.Deck = frame.deck;

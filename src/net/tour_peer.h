@@ -26,6 +26,8 @@ class TourPeer : public PeerLink {
   void SetDealt(std::function<void()> dealt) { dealt_ = std::move(dealt); }
   // Called when the relay says the game is over ("e"), or the game ended early.
   void SetOver(std::function<void()> over) { over_ = std::move(over); }
+  // Called when the deck came while the table holds another game: this seat cannot play.
+  void SetBusy(std::function<void()> busy) { busy_ = std::move(busy); }
 
   // The first words on the relay connection, as soon as it can write.
   void SendConnect();
@@ -52,6 +54,7 @@ class TourPeer : public PeerLink {
   TourReader reader_;
   std::function<void()> dealt_;
   std::function<void()> over_;
+  std::function<void()> busy_;
   bool dealt_once_ = false;
 };
 

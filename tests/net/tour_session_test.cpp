@@ -237,3 +237,32 @@ TEST_F(TourSessionTest, ChatIsCutAtTheFirstHashAndColouredBySeat) {
 
 }  // namespace
 }  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+TEST(TourSeatBusy, ADeckForAPlayerInAnotherGameLeavesThatGameAlone) {
+  testing::RecordingView view;
+  PlainOpponent opponent;
+  testing::SeededRandom random(4);
+  testing::FakeClock clock;
+  SessionHooks hooks;
+  GameController controller(view, opponent, random, clock, hooks);
+  controller.StartSession(TableRole::SinglePlayer, SessionPlayer{"Ann", 0, 0}, "");
+  const TDealState before = controller.State();
+  TourPeer peer(controller, view, 2);
+  bool busy = false;
+  peer.SetBusy([&busy] { busy = true; });
+  peer.SetDealt([] { ADD_FAILURE() << "dealt into another game"; });
+  TDealState dealt;
+  testing::SeededRandom shuffle(9);
+  ShuffleDeck(dealt, shuffle);
+  peer.OnBytes(DeckMessageOf(dealt.Deck, dealt.DeckRank) + FrameTourMessage("hhod01", '1'));
+  EXPECT_TRUE(busy);
+  EXPECT_EQ(controller.State().Deck, before.Deck);
+  EXPECT_EQ(controller.State().TrickSlot, before.TrickSlot);
+  EXPECT_EQ(controller.State().HandCount, before.HandCount);
+}
+
+}  // namespace
+}  // namespace quorvex

@@ -35,6 +35,11 @@ void TourGame::Open(const std::string& address, int port, int seat) {
   peer_->SetOver([this] {
     if (lobby_) lobby_->SetGameOver();
   });
+  peer_->SetBusy([this] {
+    // Leaving the relay gives the match to the opponent; the lobby frees the seat.
+    connection_.Close();
+    if (lobby_) lobby_->OnRelayError();
+  });
   if (port <= 0 || port > 65535) {
     // A table record without a port: the connection fails like an unreachable relay.
     if (lobby_) lobby_->OnRelayError();
