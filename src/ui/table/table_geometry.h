@@ -32,6 +32,11 @@ inline constexpr QPoint kTrickSpot1{70, 0};
 inline constexpr QPoint kTrickSpot2{70, 100};
 inline constexpr QRect kResultPanel{15, 37, 180, 125};
 
+// Cards and panels overhang their rectangles by their cell frame and shadow.
+inline QRect WithShadow(const QRect& r) {
+  return r.adjusted(-2, -2, 4, 4);
+}
+
 inline QRect HandRect(int seat) {
   return seat == 1 ? kUpperHand : kLowerHand;
 }
