@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QMovie>
 
@@ -10,6 +11,7 @@
 #include "art/card_geometry.h"
 #include "art/card_names.h"
 #include "art/library_rules.h"
+#include "sound/radio_stations.h"
 #include "ui/art/resource_library.h"
 
 namespace quorvex {
@@ -144,6 +146,36 @@ TEST_F(ArtLibraries, BackgroundsAndPictures) {
   QBuffer buffer(&touch);
   QMovie movie(&buffer);
   EXPECT_GT(movie.frameCount(), 1);
+}
+
+}  // namespace
+}  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+// The radio's library and the station list the build puts beside the game: every picture the
+// window and the list name, and a list the radio reads whole.
+TEST(RadioLibrary, HoldsEveryPictureItsStationsName) {
+  SetLibraryDirectory(QStringLiteral(QUORVEX_BIN_DIR));
+  const ResourceLibrary radio(QStringLiteral("ZefRadio02.dll"));
+  std::vector<std::string> names = {"RRADIO_MAING", "RRADIO_MAINR", "RRADIO_VOLUME", "RRADIO_RAMKA",
+                                    kDefaultStationLogo};
+  for (int tens = 0; tens <= 10; ++tens)
+    names.push_back((tens < 10 ? "0" : "") + std::to_string(tens));
+  QFile file(QStringLiteral(QUORVEX_BIN_DIR "/ZefRadio.rad"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  const std::vector<RadioStation> stations =
+      ReadStationList(std::string_view(bytes.constData(), size_t(bytes.size())));
+  ASSERT_GE(stations.size(), 3u);
+  for (const RadioStation& station : stations) {
+    EXPECT_EQ(station.address.rfind("http", 0), 0u) << station.name;
+    names.push_back(station.logo);
+  }
+  for (const std::string& name : names)
+    EXPECT_FALSE(StoredSize(radio, QStringLiteral("RCDATA"), name).isEmpty()) << name;
+  SetLibraryDirectory(QString());
 }
 
 }  // namespace

@@ -58,10 +58,12 @@ quorvex_art_part(cardsC ${_bin}/ZefCards06C.dll "Drawing the card faces of desig
 quorvex_art_part(backgrounds ${_bin}/ZefBackG03.dll "Drawing the table backgrounds")
 quorvex_art_part(graphics ${_bin}/ZefCGraph1.dll "Drawing the purple design's pictures")
 quorvex_art_part(calendar ${_bin}/ZefCalendar01.dll "Drawing the calendar's pictures")
+quorvex_art_part(radio ${_bin}/ZefRadio02.dll "Drawing the radio's pictures")
 quorvex_art_part(own ${_art_dir}/own.rcc "Drawing the program's own pictures")
 add_custom_target(quorvex_art_libraries ALL
   DEPENDS ${_bin}/ZefCards06A.dll ${_bin}/ZefCards06B.dll ${_bin}/ZefCards06C.dll
-          ${_bin}/ZefBackG03.dll ${_bin}/ZefCGraph1.dll ${_bin}/ZefCalendar01.dll)
+          ${_bin}/ZefBackG03.dll ${_bin}/ZefCGraph1.dll ${_bin}/ZefCalendar01.dll
+          ${_bin}/ZefRadio02.dll)
 
 # The program's own pictures are compiled in: the bundle's bytes are included by the assembler
 # and registered at start, which keeps the compile quick however large the pictures are.
