@@ -21,6 +21,7 @@
 #include "platform/curl_http_client.h"
 #include "records/club_file.h"
 #include "records/history_file.h"
+#include "server/program_fakes.h"
 #include "server/test_server.h"
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/dialogs/modal_run.h"
@@ -35,38 +36,6 @@ namespace quorvex {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The program's built-in addresses name the build's server; this sends them to the test's.
-class Redirect : public HttpClient {
- public:
-  explicit Redirect(std::string base) : base_(std::move(base)) {}
-  HttpReply Exchange(const HttpRequest& request) override {
-    HttpRequest moved = request;
-    std::string built_in = BuiltInStoredAddress(ServiceAddress::ConfigFile).plain;
-    built_in.erase(built_in.rfind('/'));
-    if (moved.url.rfind(built_in, 0) == 0) moved.url = base_ + moved.url.substr(built_in.size());
-    urls.push_back(moved.url);
-    return curl_.Exchange(moved);
-  }
-  std::vector<std::string> urls;
-
- private:
-  std::string base_;
-  CurlHttpClient curl_;
-};
-
-class SilentClips : public ClipOutput {
- public:
-  void PlayClip(const QByteArray&, bool) override {}
-};
-class SilentSong : public SongOutput {
- public:
-  bool OpenSong(const QString&, const QByteArray&) override { return true; }
-  void StartSong() override {}
-  void StopSong() override {}
-  bool SongEnded() const override { return false; }
-  bool SongFailed() const override { return false; }
-};
 
 TEST(GameWithServer, StartReportsASessionAndASilentServer) {
   if (qgetenv("QUORVEX_TEST_DATABASE") == "postgres") GTEST_SKIP() << "the game's side is the same";
