@@ -6,20 +6,12 @@
 #include "game/card.h"
 #include "net/lan_messages.h"
 #include "net/lan_reader.h"
+#include "support/peer_fakes.h"
 
 namespace quorvex {
 namespace {
 
-// A deck in numbering order: card n has rank (n - 1) / 4 + 1.
-std::string OrderedDeck() {
-  std::array<TCard, 53> deck{};
-  std::array<uint8_t, 53> ranks{};
-  for (int n = 1; n <= 52; ++n) {
-    deck[size_t(n)] = DeckCard(n);
-    ranks[size_t(n)] = RankValue(DeckCard(n));
-  }
-  return DeckMessageOf(deck, ranks);
-}
+using testing::OrderedDeck;
 
 // Each message as "kind:number:role:name/text" for compact expectations.
 std::string Describe(const LanMessage& m) {

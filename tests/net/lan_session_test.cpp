@@ -9,6 +9,7 @@
 #include "game/trick.h"
 #include "net/lan_peer.h"
 #include "opponent/auction_table.h"
+#include "support/peer_fakes.h"
 #include "support/recording_view.h"
 
 namespace quorvex {
@@ -18,11 +19,7 @@ using testing::FakeClock;
 using testing::RecordingView;
 using testing::SeededRandom;
 
-class QueueLink : public PeerLink {
- public:
-  void SendMessage(const std::string& message) override { queue.push_back(message); }
-  std::deque<std::string> queue;
-};
+using testing::QueueLink;
 
 struct Side {
   Side(LanRole role, const char* name, unsigned seed)

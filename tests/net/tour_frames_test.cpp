@@ -6,19 +6,12 @@
 #include "game/card.h"
 #include "net/lan_messages.h"
 #include "net/tour_frames.h"
+#include "support/peer_fakes.h"
 
 namespace quorvex {
 namespace {
 
-std::string OrderedDeck() {
-  std::array<TCard, 53> deck{};
-  std::array<uint8_t, 53> ranks{};
-  for (int n = 1; n <= 52; ++n) {
-    deck[size_t(n)] = DeckCard(n);
-    ranks[size_t(n)] = RankValue(DeckCard(n));
-  }
-  return DeckMessageOf(deck, ranks);
-}
+using testing::OrderedDeck;
 
 // Each frame as "kind:number:seat:text" for compact expectations.
 std::string Describe(const TourFrame& f) {

@@ -10,6 +10,7 @@
 #include "net/lan_messages.h"
 #include "net/tour_frames.h"
 #include "net/tour_peer.h"
+#include "support/peer_fakes.h"
 #include "support/recording_view.h"
 
 namespace quorvex {
@@ -19,11 +20,7 @@ using testing::FakeClock;
 using testing::RecordingView;
 using testing::SeededRandom;
 
-class QueueLink : public PeerLink {
- public:
-  void SendMessage(const std::string& message) override { queue.push_back(message); }
-  std::deque<std::string> queue;
-};
+using testing::QueueLink;
 
 class QuietHooks : public SessionHooks {
  public:
