@@ -67,7 +67,9 @@ void RadioStation::Tune(QTcpSocket* socket) {
 
 void RadioStation::Feed(Listener& listener, qint64 now_us) {
   QTcpSocket* socket = listener.socket.data();
-  if (Cursor(listener) < now_us - kMaxLagUs) Seek(listener, now_us);
+  // Behind by more than the slack, or ahead after the clock was set back: back to the clock.
+  const qint64 cursor = Cursor(listener);
+  if (cursor < now_us - kMaxLagUs || cursor > now_us + kLeadUs + kMaxLagUs) Seek(listener, now_us);
   QByteArray chunk;
   while (Cursor(listener) < now_us + kLeadUs &&
          socket->bytesToWrite() + chunk.size() < kMaxQueued) {

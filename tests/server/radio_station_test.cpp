@@ -156,5 +156,18 @@ TEST_F(RadioStationTest, AListenerThatTakesNothingIsHeldToASmallQueueAndThenSkip
   EXPECT_EQ(station_->Listeners(), 0);
 }
 
+TEST_F(RadioStationTest, AClockSetBackDoesNotLeaveAListenerWaitingForIt) {
+  now_us_ = 1000 * Cycle() + 123456789;
+  Pair pair = Connect();
+  station_->Tune(pair.server);
+  Drain(pair);
+  now_us_ -= 3600 * 1000000LL;
+  station_->Tick();
+  const QByteArray after = Drain(pair);
+  Pair fresh = Connect();
+  station_->Tune(fresh.server);
+  EXPECT_TRUE(after.startsWith(Drain(fresh).left(4096)));
+}
+
 }  // namespace
 }  // namespace quorvex::server
