@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <map>
+#include <set>
 
 #include "service_server.h"
 
@@ -35,17 +37,38 @@ std::vector<ShelfTrack> LoadMusicShelf(const QString& dir) {
   return shelf;
 }
 
-std::vector<std::shared_ptr<const Mp3Track>> StationRotation(const std::vector<ShelfTrack>& shelf,
-                                                             int number) {
-  std::vector<std::shared_ptr<const Mp3Track>> rotation;
-  for (const ShelfTrack& item : shelf) rotation.push_back(item.track);
-  // A shuffle by a small generator of our own, so that the order does not hang on the library.
-  quint32 state = 2654435761u * quint32(number) + 12345u;
-  for (size_t i = rotation.size(); i > 1; --i) {
-    state = state * 1664525u + 1013904223u;
-    std::swap(rotation[i - 1], rotation[(state >> 8) % i]);
+std::vector<Rotation> StationRotations(const std::vector<ShelfTrack>& shelf, int stations) {
+  std::vector<Rotation> rotations;
+  // Where each track begins in the round, on the stations chosen so far.
+  std::map<const Mp3Track*, std::set<qint64>> taken;
+  quint32 state = 12345u;
+  for (int station = 0; station < stations; ++station) {
+    Rotation rotation;
+    for (int attempt = 0; attempt < 200; ++attempt) {
+      rotation.clear();
+      for (const ShelfTrack& item : shelf) rotation.push_back(item.track);
+      // A shuffle by a small generator of our own, so that the order does not hang on the
+      // library.
+      for (size_t i = rotation.size(); i > 1; --i) {
+        state = state * 1664525u + 1013904223u;
+        std::swap(rotation[i - 1], rotation[(state >> 8) % i]);
+      }
+      bool apart = true;
+      qint64 start = 0;
+      for (const auto& track : rotation) {
+        apart = apart && taken[track.get()].count(start) == 0;
+        start += track->duration_us;
+      }
+      if (apart) break;
+    }
+    qint64 start = 0;
+    for (const auto& track : rotation) {
+      taken[track.get()].insert(start);
+      start += track->duration_us;
+    }
+    rotations.push_back(std::move(rotation));
   }
-  return rotation;
+  return rotations;
 }
 
 }  // namespace quorvex::server

@@ -24,9 +24,12 @@ QStringList PlaylistFiles(const QByteArray& playlist);
 // joins tracks without a break, so only those of the first track's sample rate and channels stay.
 std::vector<ShelfTrack> LoadMusicShelf(const QString& dir);
 
-// Station `number`'s order of the shelf's tracks: every track once, each station in an order of
-// its own, the same on every start of the server.
-std::vector<std::shared_ptr<const Mp3Track>> StationRotation(const std::vector<ShelfTrack>& shelf,
-                                                             int number);
+using Rotation = std::vector<std::shared_ptr<const Mp3Track>>;
+
+// The orders of the shelf's tracks for `stations` stations that share one clock: every track
+// once in each, each station in an order of its own, the same on every start of the server. No
+// track begins at the same moment of the round on two stations, so two stations never play the
+// same thing at once (given two tracks or more).
+std::vector<Rotation> StationRotations(const std::vector<ShelfTrack>& shelf, int stations);
 
 }  // namespace quorvex::server

@@ -20,11 +20,9 @@ RadioStation::RadioStation(QString id, std::vector<std::shared_ptr<const Mp3Trac
     track_start_us_.push_back(cycle_us_);
     cycle_us_ += track->duration_us;
   }
-  if (!clock_) {
-    // Stations that share tracks should not be at the same place of them.
-    const qint64 offset_us = qint64(qHash(id_) % 3600u) * 1000000;
-    clock_ = [offset_us] { return QDateTime::currentMSecsSinceEpoch() * 1000 + offset_us; };
-  }
+  // The wall clock: stations keep their places across restarts of the server, and stations that
+  // share tracks are kept apart by their orders.
+  if (!clock_) clock_ = [] { return QDateTime::currentMSecsSinceEpoch() * 1000; };
   timer_.setInterval(kTickMs);
   connect(&timer_, &QTimer::timeout, this, &RadioStation::Tick);
 }

@@ -65,9 +65,10 @@ ServiceServer::ServiceServer(Storage& storage, ServerPlaces places, int password
       places_(std::move(places)),
       tournament_(storage, accounts_, places_.relay_host, places_.relay_port) {
   const std::vector<ShelfTrack> shelf = LoadMusicShelf(places_.music_dir);
+  std::vector<Rotation> rotations = StationRotations(shelf, kStations);
   for (int number = 1; number <= kStations; ++number)
     stations_.push_back(std::make_unique<RadioStation>(QStringLiteral("quorvex%1").arg(number),
-                                                       StationRotation(shelf, number)));
+                                                       std::move(rotations[number - 1])));
   Route();
 }
 
@@ -188,9 +189,14 @@ void ServiceServer::Radio(const QString& name, const QHttpServerRequest& request
                           QHttpServerResponder&& responder) {
   for (const auto& station : stations_) {
     if (name != station->Id() + QLatin1String(".mp3") || !station->OnAir()) continue;
-    Log(request.remoteAddress(),
-        request.method() == QHttpServerRequest::Method::Head ? QStringLiteral("HEAD")
-                                                             : QStringLiteral("GET"),
+    const bool head = request.method() == QHttpServerRequest::Method::Head;
+    if (!head && request.method() != QHttpServerRequest::Method::Get) {
+      Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::MethodNotAllowed), 405,
+             0)
+          .write(std::move(responder));
+      return;
+    }
+    Log(request.remoteAddress(), head ? QStringLiteral("HEAD") : QStringLiteral("GET"),
         request.url().path(), 200, 0);
     // No length: the body goes on until the listener leaves.
     responder.writeStatusLine();
@@ -200,10 +206,10 @@ void ServiceServer::Radio(const QString& name, const QHttpServerRequest& request
                             {"icy-name", station->Id().toUtf8()}});
     responder.writeBody(QByteArray());
     QTcpSocket* socket = responder.socket();
-    if (request.method() == QHttpServerRequest::Method::Get)
-      station->Tune(socket);
-    else
+    if (head)
       socket->disconnectFromHost();
+    else
+      station->Tune(socket);
     return;
   }
   // Anything else is one of the station list files put into the data folder.

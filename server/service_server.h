@@ -1,5 +1,6 @@
 // The HTTP side of the server: the service paths, the configuration file, the address echo, the
-// news page, the adverts, the avatars and the download area, with one log line per request.
+// news page, the adverts, the avatars, the download area, the music with its playlist and the
+// radio stations' streams, with one log line per request.
 #pragma once
 
 #include <QDir>

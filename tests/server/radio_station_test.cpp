@@ -7,6 +7,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <memory>
+#include <set>
+#include <utility>
 
 #include "music_shelf.h"
 #include "radio_station.h"
@@ -56,7 +58,7 @@ class RadioStationTest : public ::testing::Test {
   void SetUp() override {
     shelf_ = LoadMusicShelf(QStringLiteral(QUORVEX_BIN_DIR "/server-musik"));
     ASSERT_GE(shelf_.size(), 2u);
-    rotation_ = StationRotation(shelf_, 1);
+    rotation_ = StationRotations(shelf_, 1).front();
     station_ = std::make_unique<RadioStation>(QStringLiteral("test"), rotation_,
                                               [this] { return now_us_; });
     ASSERT_TRUE(listening_.listen(QHostAddress::LocalHost));
@@ -105,6 +107,28 @@ class RadioStationTest : public ::testing::Test {
   std::unique_ptr<RadioStation> station_;
   QTcpServer listening_;
 };
+
+TEST_F(RadioStationTest, StationsPlayEveryTrackInOrdersOfTheirOwnNeverInStep) {
+  const std::vector<Rotation> rotations = StationRotations(shelf_, 3);
+  ASSERT_EQ(rotations.size(), 3u);
+  std::set<std::pair<const Mp3Track*, qint64>> starts;
+  for (const Rotation& rotation : rotations) {
+    std::set<const Mp3Track*> tracks;
+    qint64 start = 0;
+    for (const auto& track : rotation) {
+      tracks.insert(track.get());
+      // On one clock, a track beginning at the same moment of the round on two stations would
+      // have them play the same thing at once.
+      EXPECT_TRUE(starts.insert({track.get(), start}).second);
+      start += track->duration_us;
+    }
+    EXPECT_EQ(tracks.size(), shelf_.size());
+  }
+  EXPECT_NE(rotations[0], rotations[1]);
+  EXPECT_NE(rotations[1], rotations[2]);
+  // The same on every start of the server.
+  EXPECT_EQ(StationRotations(shelf_, 3), rotations);
+}
 
 TEST_F(RadioStationTest, ATrackRunsIntoTheNextFromTheFrameTheClockIsIn) {
   // Half a second before the first track ends, some rounds after the station began.

@@ -47,7 +47,7 @@ int RunRadioBench(int listeners, int seconds) {
     std::fprintf(stderr, "quorvex-server-bench: no tracks in %s\n", qPrintable(music));
     return 1;
   }
-  server::RadioStation station(QStringLiteral("bench"), server::StationRotation(shelf, 1));
+  server::RadioStation station(QStringLiteral("bench"), server::StationRotations(shelf, 1).front());
   QTcpServer door;
   // All listeners knock at once; none should wait for the kernel to retry its handshake.
   door.setListenBacklogSize(listeners + 16);
