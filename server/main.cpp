@@ -80,7 +80,13 @@ int main(int argc, char** argv) {
       QStringLiteral(
           "Open the tournament: its relay listens on this address, table t on port + t."),
       QStringLiteral("host:port"));
-  parser.addOptions({listen, data, database, base, templates, downloads, iterations, ftp, relay});
+  const QCommandLineOption music(
+      QStringLiteral("music"),
+      QStringLiteral("Folder of the server's own tracks and their playlist, which its radio "
+                     "stations play."),
+      QStringLiteral("dir"));
+  parser.addOptions(
+      {listen, data, database, base, templates, downloads, music, iterations, ftp, relay});
   parser.process(app);
 
   if (!parser.isSet(data)) return Fail(QStringLiteral("--data DIR is required (see --help)"));
@@ -121,6 +127,8 @@ int main(int argc, char** argv) {
                              ? parser.value(templates)
                              : QDir(bin).filePath(QStringLiteral("server-templates"));
   places.downloads_dir = parser.isSet(downloads) ? parser.value(downloads) : bin;
+  places.music_dir = parser.isSet(music) ? parser.value(music)
+                                         : QDir(bin).filePath(QStringLiteral("server-musik"));
   places.base_url = parser.value(base);
   if (parser.isSet(relay)) {
     QString why;

@@ -15,6 +15,15 @@ namespace quorvex::server {
 namespace {
 
 const QByteArray kText = QByteArrayLiteral("text/plain; charset=windows-1251");
+constexpr int kStations = 3;
+
+QByteArray MusicType(const QString& name) {
+  if (name.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive))
+    return QByteArrayLiteral("audio/mpeg");
+  if (name.endsWith(QLatin1String(".html"), Qt::CaseInsensitive))
+    return QByteArrayLiteral("text/html; charset=utf-8");
+  return QByteArrayLiteral("application/octet-stream");
+}
 
 }  // namespace
 
@@ -55,6 +64,11 @@ ServiceServer::ServiceServer(Storage& storage, ServerPlaces places, int password
       account_(accounts_, password_iterations),
       places_(std::move(places)),
       tournament_(storage, accounts_, places_.relay_host, places_.relay_port) {
+  const std::vector<ShelfTrack> shelf = LoadMusicShelf(places_.music_dir);
+  std::vector<Rotation> rotations = StationRotations(shelf, kStations);
+  for (int number = 1; number <= kStations; ++number)
+    stations_.push_back(std::make_unique<RadioStation>(QStringLiteral("quorvex%1").arg(number),
+                                                       std::move(rotations[number - 1])));
   Route();
 }
 
@@ -161,6 +175,49 @@ QHttpServerResponse ServiceServer::File(const QHttpServerRequest& request, const
   return Logged(request, QHttpServerResponse(type, data), 200, data.size());
 }
 
+void ServiceServer::Music(const QString& name, const QHttpServerRequest& request,
+                          QHttpServerResponder&& responder) {
+  // What is put into the data folder comes first, then the server's own music.
+  const QString own = QDir(places_.data_dir).filePath(QStringLiteral("musik"));
+  const bool in_data = SafeFileName(name) && QFileInfo(QDir(own).filePath(name)).isFile();
+  File(request, in_data || places_.music_dir.isEmpty() ? own : places_.music_dir, name,
+       MusicType(name))
+      .write(std::move(responder));
+}
+
+void ServiceServer::Radio(const QString& name, const QHttpServerRequest& request,
+                          QHttpServerResponder&& responder) {
+  for (const auto& station : stations_) {
+    if (name != station->Id() + QLatin1String(".mp3") || !station->OnAir()) continue;
+    const bool head = request.method() == QHttpServerRequest::Method::Head;
+    if (!head && request.method() != QHttpServerRequest::Method::Get) {
+      Logged(request, QHttpServerResponse(QHttpServerResponse::StatusCode::MethodNotAllowed), 405,
+             0)
+          .write(std::move(responder));
+      return;
+    }
+    Log(request.remoteAddress(), head ? QStringLiteral("HEAD") : QStringLiteral("GET"),
+        request.url().path(), 200, 0);
+    // No length: the body goes on until the listener leaves.
+    responder.writeStatusLine();
+    responder.writeHeaders({{"Content-Type", "audio/mpeg"},
+                            {"Cache-Control", "no-cache, no-store"},
+                            {"Connection", "close"},
+                            {"icy-name", station->Id().toUtf8()}});
+    responder.writeBody(QByteArray());
+    QTcpSocket* socket = responder.socket();
+    if (head)
+      socket->disconnectFromHost();
+    else
+      station->Tune(socket);
+    return;
+  }
+  // Anything else is one of the station list files put into the data folder.
+  File(request, QDir(places_.data_dir).filePath(QStringLiteral("radio")), name,
+       QByteArrayLiteral("application/octet-stream"))
+      .write(std::move(responder));
+}
+
 void ServiceServer::Route() {
   http_.setMissingHandler(
       [this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
@@ -224,16 +281,14 @@ void ServiceServer::Route() {
                 return File(request, QDir(places_.data_dir).filePath(QStringLiteral("avatars")),
                             name, QByteArrayLiteral("image/jpeg"), AvatarFileName(name));
               });
-  // The online music (its playlist and tracks) and the radio's station list, as they are put
-  // into the data folder.
-  for (const char* folder : {"musik", "radio"}) {
-    const QString name = QString::fromLatin1(folder);
-    http_.route(QStringLiteral("/%1/<arg>").arg(name),
-                [this, name](const QString& file, const QHttpServerRequest& request) {
-                  return File(request, QDir(places_.data_dir).filePath(name), file,
-                              QByteArrayLiteral("application/octet-stream"));
-                });
-  }
+  http_.route(
+      QStringLiteral("/musik/<arg>"),
+      [this](const QString& name, const QHttpServerRequest& request,
+             QHttpServerResponder&& responder) { Music(name, request, std::move(responder)); });
+  http_.route(
+      QStringLiteral("/radio/<arg>"),
+      [this](const QString& name, const QHttpServerRequest& request,
+             QHttpServerResponder&& responder) { Radio(name, request, std::move(responder)); });
   http_.route(QStringLiteral("/downloads/progr/cards/<arg>"),
               [this](const QString& name, const QHttpServerRequest& request) {
                 return File(request, places_.downloads_dir, name,

@@ -1,5 +1,6 @@
 // The HTTP side of the server: the service paths, the configuration file, the address echo, the
-// news page, the adverts, the avatars and the download area, with one log line per request.
+// news page, the adverts, the avatars, the download area, the music with its playlist and the
+// radio stations' streams, with one log line per request.
 #pragma once
 
 #include <QDir>
@@ -8,9 +9,13 @@
 #include <QHttpServer>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "account_service.h"
 #include "account_store.h"
+#include "music_shelf.h"
+#include "radio_station.h"
 #include "services.h"
 #include "storage.h"
 #include "tournament_service.h"
@@ -21,6 +26,7 @@ struct ServerPlaces {
   QString data_dir;       // the database, the log and the avatars
   QString templates_dir;  // the configuration, news and advert templates
   QString downloads_dir;  // the resource files the download area serves
+  QString music_dir;      // the server's own tracks and their playlist, played by its stations
   QString base_url;       // the address the players reach this server at
   // The tournament relay: table t listens on relay_listen, port relay_port + t, and players are
   // sent to relay_host. relay_port 0: no relay, the tournament is closed.
@@ -44,6 +50,10 @@ class ServiceServer {
   // The tournament's tables and standings, as the relay uses them.
   RelayHost& Relay() { return tournament_; }
 
+  // The radio stations, "quorvex1" and on: each plays at "/radio/<id>.mp3" when the music folder
+  // has tracks.
+  const std::vector<std::unique_ptr<RadioStation>>& Stations() const { return stations_; }
+
  private:
   void Route();
   QHttpServerResponse Logged(const QHttpServerRequest& request, QHttpServerResponse response,
@@ -56,6 +66,10 @@ class ServiceServer {
   QHttpServerResponse File(const QHttpServerRequest& request, const QString& dir,
                            const QString& name, const QByteArray& type, bool name_checked = false);
   QByteArray Template(const QString& name) const;
+  void Music(const QString& name, const QHttpServerRequest& request,
+             QHttpServerResponder&& responder);
+  void Radio(const QString& name, const QHttpServerRequest& request,
+             QHttpServerResponder&& responder);
 
   Storage& storage_;
   AccountStore accounts_;
@@ -63,6 +77,7 @@ class ServiceServer {
   AccountService account_;
   ServerPlaces places_;
   TournamentService tournament_;
+  std::vector<std::unique_ptr<RadioStation>> stations_;
   QHttpServer http_;
   QFile log_;
 };

@@ -9,6 +9,11 @@
 // seat to the other.
 //
 //   quorvex-server-bench --relay [seconds] [ms to think before each move]
+//
+// With --radio it runs one of the server's radio stations in its own process with many
+// listeners, half of whom take nothing, and reports their rate, memory and processor time.
+//
+//   quorvex-server-bench --radio [listeners] [seconds]
 #include <curl/curl.h>
 
 #include <algorithm>
@@ -21,6 +26,7 @@
 #include <vector>
 
 #ifdef QUORVEX_BENCH_RELAY
+#include "radio_bench.h"
 #include "relay_bench.h"
 #endif
 
@@ -105,13 +111,23 @@ int main(int argc, char** argv) {
   if (argc < 2 || std::string(argv[1]) == "--help") {
     std::printf(
         "usage: quorvex-server-bench BASE_URL [connections=50] [seconds=5]\n"
-        "       quorvex-server-bench --relay [seconds=5] [think_ms=0]\n");
+        "       quorvex-server-bench --relay [seconds=5] [think_ms=0]\n"
+        "       quorvex-server-bench --radio [listeners=200] [seconds=10]\n");
     return argc < 2 ? 1 : 0;
   }
   if (std::string(argv[1]) == "--relay") {
 #ifdef QUORVEX_BENCH_RELAY
     return quorvex::bench::RunRelayBench(argc > 2 ? std::max(1, std::atoi(argv[2])) : 5,
                                          argc > 3 ? std::max(0, std::atoi(argv[3])) : 0);
+#else
+    std::fprintf(stderr, "quorvex-server-bench: built without the server\n");
+    return 1;
+#endif
+  }
+  if (std::string(argv[1]) == "--radio") {
+#ifdef QUORVEX_BENCH_RELAY
+    return quorvex::bench::RunRadioBench(argc > 2 ? std::max(1, std::atoi(argv[2])) : 200,
+                                         argc > 3 ? std::max(1, std::atoi(argv[3])) : 10);
 #else
     std::fprintf(stderr, "quorvex-server-bench: built without the server\n");
     return 1;

@@ -1,5 +1,7 @@
 // Turns the note list of assets/sound/song.txt into a standard MIDI file (format 1).
 // Usage: quorvex_songgen <song.txt> <out.mid>
+// Besides the menu song it writes the server's radio tracks (assets/sound/radio), which may
+// name themselves ("title", "artist") and repeat a line of bars ("*N" after its last bar).
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -167,6 +169,7 @@ int main(int argc, char** argv) {
   std::ifstream file(argv[1]);
   if (!file) Fail(0, std::string("cannot read ") + argv[1]);
   int tempo = 0;
+  std::string title = "Felt and Lamplight";
   std::vector<Part> parts;
   std::string text;
   for (int line = 1; std::getline(file, text); ++line) {
@@ -187,9 +190,18 @@ int main(int argc, char** argv) {
     } else if (word == "|") {
       if (parts.empty()) Fail(line, "bars before the first voice");
       Part& part = parts.back();
+      const size_t line_events = part.events.size();
+      const int line_start = part.tick;
+      const int line_bars = part.bars;
+      int times = 1;
       std::string token;
       while (in >> token) {
-        if (token == "|") {
+        if (token.front() == '*') {
+          // "*3" after the last bar: the bars of this line sound three times.
+          times = std::atoi(token.c_str() + 1);
+          std::string extra;
+          if (times < 1 || times > 64 || in >> extra) Fail(line, "a repeat like *2 ends the line");
+        } else if (token == "|") {
           CloseBar(part, line);
         } else if (token.front() == '[' && token.back() != ']' &&
                    token.find(':') == std::string::npos) {
@@ -205,6 +217,22 @@ int main(int argc, char** argv) {
         }
       }
       CloseBar(part, line);
+      const int span = part.tick - line_start;
+      const size_t events_end = part.events.size();
+      for (int again = 1; again < times; ++again) {
+        for (size_t e = line_events; e < events_end; ++e) {
+          Part::Event copy = part.events[e];
+          copy.tick += again * span;
+          part.events.push_back(copy);
+        }
+      }
+      part.tick += (times - 1) * span;
+      part.bar_start = part.tick;
+      part.bars += (times - 1) * (part.bars - line_bars);
+    } else if (word == "title") {
+      std::getline(in >> std::ws, title);
+    } else if (word == "artist") {
+      // Named in the playlist, not in the MIDI file.
     } else {
       Fail(line, "unknown word " + word);
     }
@@ -213,7 +241,7 @@ int main(int argc, char** argv) {
   for (const Part& part : parts)
     if (part.bars != parts.front().bars) Fail(0, part.name + " has another number of bars");
 
-  std::string conductor = TrackName("Felt and Lamplight");
+  std::string conductor = TrackName(title);
   PutVarLen(conductor, 0);
   conductor += std::string("\xFF\x51\x03", 3);
   Put(conductor, static_cast<uint32_t>(60000000 / tempo), 3);
