@@ -3,7 +3,8 @@
 // that rcc turns into the library.
 //
 // Usage: quorvex_artgen <part> <out> --kde <dir> --gnome <dir> --symbols <font file> --flags <dir>
-// Parts: own (the program's resources), cardsA, cardsB, cardsC, backgrounds, graphics, calendar;
+// Parts: own (the program's resources), cardsA, cardsB, cardsC, backgrounds, graphics, calendar,
+// radio (with --stations <station list text>);
 // "preview <first design> <last design> <png>" draws a sheet of faces straight from the art.
 
 #include <QElapsedTimer>
@@ -14,14 +15,16 @@
 #include "art_parts.h"
 #include "bundle_writer.h"
 #include "glyphs.h"
+#include "radio_part.h"
 
 namespace {
 
 int Usage(const char* self) {
-  std::fprintf(stderr,
-               "usage: %s <own|cardsA|cardsB|cardsC|backgrounds|graphics|calendar> <out folder> "
-               "--kde <dir> --gnome <dir> --symbols <font> --flags <dir>\n",
-               self);
+  std::fprintf(
+      stderr,
+      "usage: %s <own|cardsA|cardsB|cardsC|backgrounds|graphics|calendar|radio> <out folder> "
+      "--kde <dir> --gnome <dir> --symbols <font> --flags <dir>\n",
+      self);
   return 2;
 }
 
@@ -86,6 +89,8 @@ int main(int argc, char** argv) {
     ok = artgen::MakeGraphicsPart(out, in);
   } else if (part == QLatin1String("calendar")) {
     ok = artgen::MakeCalendarPart(out, in);
+  } else if (part == QLatin1String("radio")) {
+    ok = artgen::MakeRadioPart(out, options.value(QStringLiteral("stations")));
   } else {
     return Usage(argv[0]);
   }
