@@ -20,7 +20,8 @@ void ChooseMediaBackend() {
 
 MediaStreamPlayer::MediaStreamPlayer(QObject* parent) : QObject(parent) {
   player_ = std::make_unique<QMediaPlayer>();
-  // Without an audio device the stream still runs, unheard, so its position and end still tell.
+  // Qt 6.4's FFmpeg backend crashes when given an audio output with no device behind it, so a
+  // machine without sound gets none: the stream still opens and reports its length, unheard.
   if (!QMediaDevices::defaultAudioOutput().isNull()) {
     output_ = std::make_unique<QAudioOutput>();
     player_->setAudioOutput(output_.get());
