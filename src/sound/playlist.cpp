@@ -11,6 +11,9 @@ std::string Blanked(std::string_view text) {
   return out;
 }
 
+// A dead server fails every track; a few tries tell that from one bad file.
+constexpr int kFailuresInARow = 3;
+
 }  // namespace
 
 std::vector<PlaylistTrack> ParsePlaylist(std::string_view utf8, std::string_view musik_base) {
@@ -58,24 +61,25 @@ void Playlist::Start() {
   player_.Play();
 }
 
-void Playlist::Toggle() {
+void Playlist::TogglePlaylist() {
   if (!Enabled()) return;
   if (playing_) {
     player_.Stop();
     playing_ = false;
   } else {
+    failures_ = 0;
     Start();
   }
 }
 
-void Playlist::Next() {
+void Playlist::NextTrack() {
   if (!Enabled()) return;
   player_.Stop();
   current_ = size_t(random_.Below(int(tracks_.size())));
   Start();
 }
 
-void Playlist::VolumeClick(int x) {
+void Playlist::PlaylistVolume(int x) {
   if (x > 34) {
     volume_ = std::min(100, volume_ + 5);
   } else if (x <= 25) {
@@ -88,8 +92,21 @@ void Playlist::VolumeClick(int x) {
 
 void Playlist::CheckTrackEnd() {
   if (!playing_) return;
+  if (player_.Failed()) {
+    if (++failures_ >= kFailuresInARow) {
+      player_.Stop();
+      playing_ = false;
+      failures_ = 0;
+      return;
+    }
+    NextTrack();
+    return;
+  }
   const int64_t length = player_.Length();
-  if (player_.Ended() || (length > 0 && player_.Position() >= length)) Next();
+  if (player_.Ended() || (length > 0 && player_.Position() >= length)) {
+    failures_ = 0;
+    NextTrack();
+  }
 }
 
 std::string Playlist::Hint() const {

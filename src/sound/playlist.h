@@ -36,12 +36,13 @@ class Playlist {
   const PlaylistTrack* Current() const;
 
   // Play / pause.
-  void Toggle();
+  void TogglePlaylist();
   // Stops and starts another track at random.
-  void Next();
+  void NextTrack();
   // A click on the volume picture at `x` (its own pixels): right of 34 louder, up to 25 softer.
-  void VolumeClick(int x);
-  // The periodic look: a track played to its end is followed by another one.
+  void PlaylistVolume(int x);
+  // The periodic look: a track played to its end is followed by another one; so is a track that
+  // cannot be played, but after a few such in a row the strip stops rather than trying for ever.
   void CheckTrackEnd();
   // The hint of "next": artist + "  :  " + title.
   std::string Hint() const;
@@ -55,6 +56,7 @@ class Playlist {
   size_t current_ = 0;
   bool playing_ = false;
   int volume_ = 50;
+  int failures_ = 0;  // tracks in a row that could not be played
 };
 
 }  // namespace quorvex

@@ -12,6 +12,7 @@ class StreamPlayer {
  public:
   virtual ~StreamPlayer() = default;
   // Opens a stream from the address instead of the current one; false when nothing can play.
+  // A stream may open and fail later: Failed() tells.
   virtual bool Open(const std::string& address) = 0;
   virtual void Play() = 0;
   virtual void Stop() = 0;
@@ -22,6 +23,8 @@ class StreamPlayer {
   virtual int64_t Length() const = 0;
   // The stream played to its end.
   virtual bool Ended() const = 0;
+  // The address could not be opened or the stream broke off.
+  virtual bool Failed() const = 0;
 };
 
 }  // namespace quorvex

@@ -5,31 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "sound/fake_stream_player.h"
 #include "sound/playlist.h"
 #include "sound/radio.h"
 #include "sound/radio_stations.h"
 
 namespace quorvex {
 namespace {
-
-class FakePlayer : public StreamPlayer {
- public:
-  bool Open(const std::string& address) override {
-    opened.push_back(address);
-    return address.find("dead") == std::string::npos;
-  }
-  void Play() override { playing = true; }
-  void Stop() override { playing = false; }
-  void SetVolume(int percent) override { volume = percent; }
-  int64_t Position() const override { return position; }
-  int64_t Length() const override { return length; }
-  bool Ended() const override { return false; }
-
-  std::vector<std::string> opened;
-  bool playing = false;
-  int volume = -1;
-  int64_t position = 0, length = 0;
-};
 
 class CountingRandom : public Random {
  public:
@@ -190,14 +172,14 @@ TEST(Playlist, ReadsItsLinesAndPlaysTrackAfterTrack) {
   Playlist list(player, random);
   list.Load(tracks);
   EXPECT_FALSE(list.Enabled());  // four tracks are not enough
-  list.Toggle();
+  list.TogglePlaylist();
   EXPECT_FALSE(player.playing);
   std::vector<PlaylistTrack> five = tracks;
   five.push_back({"D", "Four", "http://127.0.0.1:8047/musik/D~Four.mp3"});
   list.Load(five);
   ASSERT_TRUE(list.Enabled());
   EXPECT_EQ(list.Volume(), 50);
-  list.Toggle();
+  list.TogglePlaylist();
   EXPECT_TRUE(player.playing);
   EXPECT_EQ(player.volume, 50);
   const std::string first = player.opened.back();
@@ -217,10 +199,10 @@ TEST(Playlist, ReadsItsLinesAndPlaysTrackAfterTrack) {
     int volume;
   };
   for (const Click c : {Click{40, 55}, Click{30, 55}, Click{25, 50}, Click{0, 45}}) {
-    list.VolumeClick(c.x);
+    list.PlaylistVolume(c.x);
     EXPECT_EQ(list.Volume(), c.volume) << c.x;
   }
-  list.Toggle();
+  list.TogglePlaylist();
   EXPECT_FALSE(player.playing);
 }
 

@@ -52,13 +52,22 @@ function(quorvex_art_part part output comment)
 endfunction()
 
 set(_bin ${CMAKE_BINARY_DIR}/bin)
+# The radio's pictures carry a logo for every station of the installed list.
+set(QUORVEX_RADIO_STATIONS ${CMAKE_CURRENT_SOURCE_DIR}/assets/radio/stations.txt)
+add_custom_command(
+  OUTPUT ${_bin}/ZefRadio02.dll
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${_art_dir}
+  COMMAND quorvex_artgen radio ${_art_dir} ${_artgen_args} --stations ${QUORVEX_RADIO_STATIONS}
+  COMMAND Qt6::rcc --binary --no-compress -o ${_bin}/ZefRadio02.dll ${_art_dir}/radio.qrc
+  DEPENDS quorvex_artgen ${QUORVEX_RADIO_STATIONS}
+  COMMENT "Drawing the radio's pictures"
+  VERBATIM)
 quorvex_art_part(cardsA ${_bin}/ZefCards06A.dll "Drawing the card faces of designs 1-31")
 quorvex_art_part(cardsB ${_bin}/ZefCards06B.dll "Drawing the card faces of designs 32-39 and the backs")
 quorvex_art_part(cardsC ${_bin}/ZefCards06C.dll "Drawing the card faces of designs 40-47")
 quorvex_art_part(backgrounds ${_bin}/ZefBackG03.dll "Drawing the table backgrounds")
 quorvex_art_part(graphics ${_bin}/ZefCGraph1.dll "Drawing the purple design's pictures")
 quorvex_art_part(calendar ${_bin}/ZefCalendar01.dll "Drawing the calendar's pictures")
-quorvex_art_part(radio ${_bin}/ZefRadio02.dll "Drawing the radio's pictures")
 quorvex_art_part(own ${_art_dir}/own.rcc "Drawing the program's own pictures")
 add_custom_target(quorvex_art_libraries ALL
   DEPENDS ${_bin}/ZefCards06A.dll ${_bin}/ZefCards06B.dll ${_bin}/ZefCards06C.dll

@@ -4,7 +4,7 @@
 //
 // Usage: quorvex_artgen <part> <out> --kde <dir> --gnome <dir> --symbols <font file> --flags <dir>
 // Parts: own (the program's resources), cardsA, cardsB, cardsC, backgrounds, graphics, calendar,
-// radio;
+// radio (with --stations <station list text>);
 // "preview <first design> <last design> <png>" draws a sheet of faces straight from the art.
 
 #include <QElapsedTimer>
@@ -15,7 +15,7 @@
 #include "art_parts.h"
 #include "bundle_writer.h"
 #include "glyphs.h"
-#include "radio_art.h"
+#include "radio_part.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
   } else if (part == QLatin1String("calendar")) {
     ok = artgen::MakeCalendarPart(out, in);
   } else if (part == QLatin1String("radio")) {
-    ok = artgen::MakeRadioPart(out);
+    ok = artgen::MakeRadioPart(out, options.value(QStringLiteral("stations")));
   } else {
     return Usage(argv[0]);
   }

@@ -59,3 +59,18 @@ add_custom_command(
 add_custom_target(quorvex_voice_library ALL DEPENDS ${_voice_library})
 # Whatever links the window finds the library beside it.
 add_dependencies(quorvex_ui quorvex_voice_library)
+
+# The installed station list of the radio: assets/radio/stations.txt with the services' address,
+# as UTF-16, beside the program.
+add_executable(quorvex_radiolist ${CMAKE_CURRENT_LIST_DIR}/radiolist.cpp
+                                 ${CMAKE_CURRENT_SOURCE_DIR}/src/sound/radio_stations.cpp)
+target_include_directories(quorvex_radiolist PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src)
+target_link_libraries(quorvex_radiolist PRIVATE quorvex_warnings)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/bin/ZefRadio.rad
+  COMMAND quorvex_radiolist ${CMAKE_CURRENT_SOURCE_DIR}/assets/radio/stations.txt
+          ${QUORVEX_SERVICE_URL} ${CMAKE_BINARY_DIR}/bin/ZefRadio.rad
+  DEPENDS quorvex_radiolist ${CMAKE_CURRENT_SOURCE_DIR}/assets/radio/stations.txt
+  COMMENT "Writing the radio's station list"
+  VERBATIM)
+add_custom_target(quorvex_radio_files ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/ZefRadio.rad)

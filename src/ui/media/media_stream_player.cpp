@@ -2,6 +2,8 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QUrl>
@@ -9,59 +11,81 @@
 
 namespace quorvex {
 
-MediaStreamPlayer::MediaStreamPlayer(std::function<bool()> has_output, QObject* parent)
-    : QObject(parent), has_output_(std::move(has_output)) {
-  if (!has_output_) has_output_ = [] { return !QMediaDevices::audioOutputs().isEmpty(); };
+void ChooseMediaBackend() {
+  if (qEnvironmentVariableIsSet("QT_MEDIA_BACKEND")) return;
+  const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                         QStringLiteral("/multimedia/libffmpegmediaplugin.so");
+  if (QFileInfo::exists(plugin)) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+}
+
+MediaStreamPlayer::MediaStreamPlayer(QObject* parent) : QObject(parent) {
+  player_ = std::make_unique<QMediaPlayer>();
+  // Qt 6.4's FFmpeg backend crashes when given an audio output with no device behind it, so a
+  // machine without sound gets none: the stream still opens and reports its length, unheard.
+  if (!QMediaDevices::defaultAudioOutput().isNull()) {
+    output_ = std::make_unique<QAudioOutput>();
+    player_->setAudioOutput(output_.get());
+  }
+  connect(player_.get(), &QMediaPlayer::errorOccurred, this,
+          [this](QMediaPlayer::Error error, const QString&) {
+            if (error != QMediaPlayer::NoError) failed_ = true;
+          });
 }
 
 MediaStreamPlayer::~MediaStreamPlayer() {
-  if (player_) player_->stop();
+  player_->stop();
+  player_->setAudioOutput(nullptr);
+}
+
+bool MediaStreamPlayer::BackendAvailable() {
+  QMediaPlayer probe;
+  return probe.isAvailable();
 }
 
 bool MediaStreamPlayer::Open(const std::string& address) {
-  const QUrl url(QString::fromStdString(address));
-  // Only streams from the network; nothing else is opened through an address from a list.
-  if (!url.isValid() ||
-      (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
-    return false;
-  if (!player_) {
-    if (!has_output_()) return false;
-    player_ = std::make_unique<QMediaPlayer>();
-    output_ = std::make_unique<QAudioOutput>();
-    player_->setAudioOutput(output_.get());
-    output_->setVolume(float(volume_) / 100.0f);
-    connect(player_.get(), &QMediaPlayer::errorOccurred, this, [this] { failed_ = true; });
-  }
   player_->stop();
   failed_ = false;
+  const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
+  // Only web and file addresses: a station list is data from outside and names nothing else.
+  const QString scheme = url.scheme().toLower();
+  if (!url.isValid() ||
+      !(scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+        scheme == QLatin1String("file")) ||
+      !player_->isAvailable()) {
+    player_->setSource(QUrl());
+    failed_ = true;
+    return false;
+  }
   player_->setSource(url);
   return true;
 }
 
 void MediaStreamPlayer::Play() {
-  if (player_ && !failed_) player_->play();
+  if (!failed_ && !player_->source().isEmpty()) player_->play();
 }
 
 void MediaStreamPlayer::Stop() {
-  if (player_) player_->stop();
+  player_->stop();
 }
 
 void MediaStreamPlayer::SetVolume(int percent) {
-  volume_ = std::clamp(percent, 0, 100);
-  if (output_) output_->setVolume(float(volume_) / 100.0f);
+  if (output_) output_->setVolume(float(std::clamp(percent, 0, 100)) / 100.0f);
 }
 
 int64_t MediaStreamPlayer::Position() const {
-  return player_ ? player_->position() : 0;
+  return player_->position();
 }
 
 int64_t MediaStreamPlayer::Length() const {
-  return player_ ? player_->duration() : 0;
+  return player_->duration();
 }
 
 bool MediaStreamPlayer::Ended() const {
-  return player_ && (player_->mediaStatus() == QMediaPlayer::EndOfMedia ||
-                     player_->mediaStatus() == QMediaPlayer::InvalidMedia);
+  return player_->mediaStatus() == QMediaPlayer::EndOfMedia;
+}
+
+bool MediaStreamPlayer::Failed() const {
+  return failed_ || player_->mediaStatus() == QMediaPlayer::InvalidMedia;
 }
 
 }  // namespace quorvex
