@@ -9,7 +9,7 @@ QUORVEX_PACKAGES=(
   qt6-multimedia-dev libfluidsynth-dev timgm6mb-soundfont libespeak-ng-dev
   libcurl4-openssl-dev qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libqt6sql6-psql
   postgresql postgresql-common python3-pyftpdlib
-  fluidsynth lame ffmpeg
+  fluidsynth lame ffmpeg pulseaudio
 )
 
 # Installs whichever of the packages are missing, as root or through sudo.

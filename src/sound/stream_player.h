@@ -27,4 +27,17 @@ class StreamPlayer {
   virtual bool Failed() const = 0;
 };
 
+// Plays nothing: for a run whose sound goes elsewhere (a test's program).
+class SilentStreamPlayer final : public StreamPlayer {
+ public:
+  bool Open(const std::string&) override { return false; }
+  void Play() override {}
+  void Stop() override {}
+  void SetVolume(int) override {}
+  int64_t Position() const override { return 0; }
+  int64_t Length() const override { return 0; }
+  bool Ended() const override { return false; }
+  bool Failed() const override { return true; }
+};
+
 }  // namespace quorvex

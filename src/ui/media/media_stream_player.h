@@ -1,32 +1,29 @@
-// The radio's and the playlist's streams played by Qt Multimedia: one QMediaPlayer with its audio
-// output, opened on an address. Everything fails softly: with no backend, no audio device or an
-// address that does not answer, nothing plays and the window never waits.
+// The radio's and the playlist's streams, each played by a process of its own (quorvex-stream,
+// beside the program) through Qt Multimedia. Qt's player can wait for ever on a station that
+// does not answer or never ends, and a stream may break the decoder; in its own process neither
+// reaches the window: another station or a stop simply ends the process. Everything fails
+// softly: without the player program, a sound device or an answer, nothing plays and nothing
+// waits.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QString>
 #include <memory>
 
 #include "sound/stream_player.h"
 
-class QAudioOutput;
-class QMediaPlayer;
+class QProcess;
 
 namespace quorvex {
-
-// Picks the multimedia backend that plays HTTP MP3 streams with Debian's packages alone (FFmpeg,
-// where Qt's GStreamer backend would need plugins that are seldom installed). Call it before
-// the application object is made; a backend chosen by the user's environment is left alone.
-void ChooseMediaBackend();
 
 class MediaStreamPlayer : public QObject, public StreamPlayer {
   Q_OBJECT
 
  public:
-  explicit MediaStreamPlayer(QObject* parent = nullptr);
+  // The player program beside this one unless another is named (tests).
+  explicit MediaStreamPlayer(QString program = QString(), QObject* parent = nullptr);
   ~MediaStreamPlayer() override;
-
-  // Whether the platform can play media at all.
-  static bool BackendAvailable();
 
   bool Open(const std::string& address) override;
   void Play() override;
@@ -38,9 +35,23 @@ class MediaStreamPlayer : public QObject, public StreamPlayer {
   bool Ended() const override;
   bool Failed() const override;
 
+  // A player that has said nothing this long since it started has failed.
+  static constexpr int kSilentLimitMs = 15000;
+
  private:
-  std::unique_ptr<QMediaPlayer> player_;
-  std::unique_ptr<QAudioOutput> output_;
+  void ReadReports();
+  void EndProcess();
+
+  QString program_;
+  std::string address_;
+  int volume_ = 50;
+  std::unique_ptr<QProcess> process_;
+  QByteArray pending_;
+  QElapsedTimer started_;
+  bool reported_ = false;
+  int64_t position_ = 0;
+  int64_t length_ = 0;
+  bool ended_ = false;
   bool failed_ = false;
 };
 

@@ -241,6 +241,7 @@ void MainWindow::ApplyLanguage() {
   rename_action_->setText(Qs(Text(Tx::ChangeName)));
   speed_action_->setText(Qs(Text(Tx::Speed)));
   help_action_->setText(Qs(Text(Tx::Help)));
+  radio_action_->setText(Qs(Text(Tx::Radio)));
   chat_action_->setText(Qs(Text(Tx::Chat)));
   about_action_->setText(Qs(Text(Tx::About)));
   if (!model_.wait_text.empty())
@@ -344,6 +345,11 @@ void MainWindow::BuildPopupMenu() {
     TFormSpeed speed(*settings_, this);
     RunModal(speed);
   });
+  radio_action_ = popup_->addAction(QString());
+  radio_action_->setEnabled(false);
+  connect(radio_action_, &QAction::triggered, this, [this] {
+    if (open_radio_) open_radio_();
+  });
   chat_action_ = popup_->addAction(QString());
   connect(chat_action_, &QAction::triggered, this, [this] {
     if (open_chat_) open_chat_();
@@ -353,6 +359,11 @@ void MainWindow::BuildPopupMenu() {
   about_action_ = popup_->addAction(QString());
   connect(about_action_, &QAction::triggered, this, [this] { ShowAbout(*settings_, this); });
   about_action_->setEnabled(false);
+}
+
+void MainWindow::SetRadioOpener(std::function<void()> open) {
+  open_radio_ = std::move(open);
+  radio_action_->setEnabled(bool(open_radio_));
 }
 
 QRect MainWindow::HandDirtyRect(int seat) const {

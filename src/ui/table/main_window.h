@@ -150,7 +150,10 @@ class MainWindow : public QWidget, public TableView {
   QAction* SpeedAction() const { return speed_action_; }
   QAction* HelpAction() const { return help_action_; }
   QAction* ChatAction() const { return chat_action_; }
+  QAction* RadioAction() const { return radio_action_; }
   void SetChatOpener(std::function<void()> open) { open_chat_ = std::move(open); }
+  // "Radio" of the popup menu; the item is greyed while nothing is set.
+  void SetRadioOpener(std::function<void()> open);
   // "To change a name" during a session.
   void SetRenameHook(std::function<void()> rename) { rename_ = std::move(rename); }
   QLineEdit* ChatEdit() const { return chat_edit_; }
@@ -233,7 +236,9 @@ class MainWindow : public QWidget, public TableView {
   QAction* speed_action_ = nullptr;
   QAction* help_action_ = nullptr;
   QAction* chat_action_ = nullptr;
+  QAction* radio_action_ = nullptr;
   std::function<void()> open_chat_;
+  std::function<void()> open_radio_;
   std::function<void()> rename_;
   QAction* exit_action_ = nullptr;
   QAction* score_action_ = nullptr;

@@ -2,9 +2,14 @@
 
 #include "platform/curl_ftp_upload.h"
 
+#include "ui/media/media_stream_player.h"
+#include "ui/media/playlist_player.h"
+#include "ui/media/radio_set.h"
 #include "ui/menu/account_lamp.h"
 #include "ui/menu/calendar_cards.h"
 #include "ui/menu/menu_text_button.h"
+#include "ui/menu/mp3_strip.h"
+#include "ui/menu/radio_picture.h"
 #include "ui/online/account_window.h"
 #include "ui/online/advert_sign.h"
 #include "ui/online/adverts_window.h"
@@ -40,6 +45,14 @@
 
 namespace quorvex {
 namespace {
+
+// The maker's site: the folder of the online configuration file, where the download area and
+// the music live.
+std::string SiteBase() {
+  std::string base = BuiltInStoredAddress(ServiceAddress::ConfigFile).plain;
+  base.erase(base.rfind('/'));
+  return base;
+}
 
 ProgramPlaces SystemPlaces() {
   return {QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
@@ -115,6 +128,7 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   HookAccount();
   HookMenuDecorations();
   HookTournament();
+  HookRadio();
   window_.SetStatisticsOpener([this] { OpenStatistics(); });
   window_.SetRenameHook([this] { RenameMember(); });
   club_menu_.SetPublicAddress([this]() -> std::optional<OwnAddress> {
@@ -122,9 +136,7 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
         GetAddress(http_, BuiltInStoredAddress(ServiceAddress::PublicAddressEcho).plain,
                    ExchangeLimit::ShortRead);
     if (!reply.ok || reply.body.empty() || reply.body.size() > 64) return std::nullopt;
-    std::string base = BuiltInStoredAddress(ServiceAddress::ConfigFile).plain;
-    base.erase(base.rfind('/'));
-    return OwnAddress{reply.body, base};
+    return OwnAddress{reply.body, SiteBase()};
   });
 }
 
@@ -182,6 +194,8 @@ bool ProgramStart::Start() {
   if (!keeper_.ReadClubFilesAtStart(&window_, settings_.Get().Language)) return false;
   settings_.Get().Language = CurrentLanguage();
   club_menu_.Refresh();
+  // The radio: its library, its station list and its state; a radio left on plays again.
+  radio_->Load(settings_.Get().RadioListServerFirst);
   // The start report of the world statistics, and the settings written after it.
   if (!keeper_.QuietInstallation()) {
     Statistics().ReportStart(settings_.Get().InstallReported);
@@ -189,6 +203,8 @@ bool ProgramStart::Start() {
   }
   // The account logs itself in when the player kept the login.
   account_.LogInAtStart();
+  // The online playlist; without it the MP3 strip stays greyed.
+  playlist_->Load(http_, SiteBase());
   chat_->chat_available = online_.chat;
   // Whether the music was on as the run began (the options dialog restarts the song only when
   // that changes).
@@ -216,7 +232,10 @@ bool ProgramStart::Finish() {
   if (started_) {
     started_ = false;
     saved = settings_.Save(nullptr);
+    // The radio's state is its own file; a disk that refuses it costs only the station.
+    radio_->Save();
   }
+
   music_.Close();
   return saved;
 }
@@ -229,11 +248,9 @@ void ProgramStart::OpenOptions() {
   options.SetPassport([this, &options] { ShowPassport(settings_.Get(), &options); });
   // Missing libraries come from the download area into the folder above the program's.
   options.SetDownload([this](const QString& file) {
-    std::string base = BuiltInStoredAddress(ServiceAddress::ConfigFile).plain;
-    base.erase(base.rfind('/'));
     const QString folder = QDir(QString::fromStdString(places_.program_dir.string()))
                                .absoluteFilePath(QStringLiteral(".."));
-    const bool ok = DownloadResource(http_, base, file, folder);
+    const bool ok = DownloadResource(http_, SiteBase(), file, folder);
     window_.PlayEffect(ok ? "WToMenK" : "WWrongs");
     return ok;
   });
@@ -244,6 +261,8 @@ void ProgramStart::ApplyOption(OptionsChange change) {
   switch (change) {
     case OptionsChange::Language:
       window_.ChooseLanguage(settings_.Get().Language);
+      // The radio's hint names it in the new language.
+      emit radio_->changed();
       break;
     case OptionsChange::Network:
       club_menu_.Refresh();
@@ -257,8 +276,12 @@ void ProgramStart::ApplyOption(OptionsChange change) {
     case OptionsChange::Buttons:
       window_.ApplyDisplaySettings();
       break;
-    case OptionsChange::Game:
     case OptionsChange::Radio:
+      // The list's source changed or a library came: the radio starts again from its files.
+      radio_->Save();
+      radio_->Load(settings_.Get().RadioListServerFirst);
+      break;
+    case OptionsChange::Game:
       break;
   }
   ApplySettings();
@@ -380,6 +403,24 @@ void ProgramStart::HookTournament() {
   });
   // The lobby comes back after the match.
   keeper_.SetTournamentEnded([this] { OpenTournament(); });
+}
+
+std::unique_ptr<StreamPlayer> ProgramStart::MakeStreamPlayer() const {
+  if (places_.streams) return places_.streams();
+  if (!audio_) return std::make_unique<SilentStreamPlayer>();
+  return std::make_unique<MediaStreamPlayer>();
+}
+
+void ProgramStart::HookRadio() {
+  radio_ = std::make_unique<RadioSet>(
+      http_, RadioFiles{places_.program_dir, places_.program_dir.parent_path(), SiteBase()},
+      MakeStreamPlayer());
+  playlist_ = std::make_unique<PlaylistPlayer>(random_, MakeStreamPlayer());
+  // Side by side under the club's name, clear of the card fans.
+  window_.AddMenuWidget(new RadioPicture(*radio_),
+                        QRect(QPoint(285, 454), RadioPicture::DesignSize()));
+  window_.AddMenuWidget(new Mp3Strip(*playlist_), QRect(QPoint(355, 462), Mp3Strip::DesignSize()));
+  window_.SetRadioOpener([this] { radio_->OpenWindow(&window_); });
 }
 
 void ProgramStart::OpenTournament() {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "game/controller.h"
@@ -13,6 +14,7 @@
 #include "online/world_stats.h"
 #include "opponent/computer_opponent.h"
 #include "platform/curl_http_client.h"
+#include "sound/stream_player.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/media/audio_output.h"
 #include "ui/media/music_player.h"
@@ -31,6 +33,8 @@
 namespace quorvex {
 
 class AccountLamp;
+class PlaylistPlayer;
+class RadioSet;
 class CalendarCards;
 class NoticeSign;
 class TournamentLobbyKeeper;
@@ -44,6 +48,9 @@ struct ProgramPlaces {
   Clock* clock = nullptr;
   // The online services' exchanges; libcurl unless a test gives its own.
   HttpClient* http = nullptr;
+  // The radio's and the playlist's streams; Qt Multimedia when the program has its own sound,
+  // else silent, unless a test gives its own.
+  std::function<std::unique_ptr<StreamPlayer>()> streams = nullptr;
 };
 
 class ProgramStart {
@@ -98,6 +105,8 @@ class ProgramStart {
   LanGame& Lan() { return lan_; }
   TourGame& Tour() { return tour_; }
   TournamentLobbyKeeper& TourLobby() { return *tour_lobby_; }
+  RadioSet& Radio() { return *radio_; }
+  PlaylistPlayer& Playlist() { return *playlist_; }
   // The tournament lobby, from the menu; "Log in to your account!" while not logged in.
   void OpenTournament();
 
@@ -111,6 +120,9 @@ class ProgramStart {
   void HookMenuDecorations();
   // The tournament's button on the menu, its lobby and its games.
   void HookTournament();
+  // The radio's picture and the MP3 strip on the menu, "Radio" in the popup menu.
+  void HookRadio();
+  std::unique_ptr<StreamPlayer> MakeStreamPlayer() const;
   // The first deck of a tournament table arrived: the match starts at the table.
   void StartTournamentMatch();
 
@@ -146,6 +158,9 @@ class ProgramStart {
   NoticeSign* news_sign_ = nullptr;
   NoticeSign* chat_sign_ = nullptr;
   std::unique_ptr<TournamentLobbyKeeper> tour_lobby_;
+  // The internet radio and the online playlist.
+  std::unique_ptr<RadioSet> radio_;
+  std::unique_ptr<PlaylistPlayer> playlist_;
   bool started_ = false;
   bool music_on_at_start_ = false;
   bool options_opened_ = false;
