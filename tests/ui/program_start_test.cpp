@@ -141,8 +141,9 @@ TEST_F(ProgramStartTest, ANormalStartAndExitWritesTheSettings) {
     // so the installation is reported again at the next start.
     ASSERT_TRUE(fs::exists(SettingsFile()));
     EXPECT_FALSE(ReadSettingsFile(SettingsFile()).settings.InstallReported);
-    // The configuration file, the start report, then the news page and the chat list.
-    ASSERT_EQ(http.requests.size(), 4u);
+    // The configuration file, the start report, the playlist, then the news page and the chat
+    // list (without its picture library the radio fetches no station list).
+    ASSERT_EQ(http.requests.size(), 5u);
     EXPECT_FALSE(http.requests[0].post);
     EXPECT_EQ(http.requests[1].body, "gid=47&stat1=1&stat2=1");
     // Hints wake after a quarter of a second; the music's state at start is remembered.
@@ -212,8 +213,8 @@ TEST_F(ProgramStartTest, AQuietInstallationReportsNothing) {
   WriteClubs(quiet);
   ProgramStart program(Places(), clips, song);
   ASSERT_TRUE(program.Start());
-  // The configuration file, and the news and chat looked at: no report.
-  ASSERT_EQ(http.requests.size(), 3u);
+  // The configuration file, the playlist, and the news and chat looked at: no report.
+  ASSERT_EQ(http.requests.size(), 4u);
   for (const HttpRequest& request : http.requests)
     EXPECT_EQ(request.body.find("stat"), std::string::npos) << request.body;
   EXPECT_FALSE(fs::exists(SettingsFile()));
