@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "game/controller.h"
 #include "game/trick.h"
@@ -66,6 +69,7 @@ class LanSessionTest : public ::testing::Test {
       for (auto [from, to] : {std::pair{&server, &client}, std::pair{&client, &server}}) {
         if (from->link.queue.empty()) continue;
         moved = true;
+        if (meddle_) meddle_(*to, from == &server ? LanRole::Server : LanRole::Client);
         if (++reads_ % 2 == 0) {
           std::string batch;
           while (!from->link.queue.empty()) {
@@ -116,23 +120,17 @@ class LanSessionTest : public ::testing::Test {
     return false;
   }
 
+  // Plays the session's four deals to the end, both sides checked to agree after each.
+  void PlayFourDeals();
+
+  // Bytes of the test's own that reach a side in reads of their own before each honest read.
+  std::function<void(Side& to, LanRole from)> meddle_;
   Side server{LanRole::Server, "Sam", 7};
   Side client{LanRole::Client, "Clara", 8};
   int reads_ = 0;
 };
 
-TEST_F(LanSessionTest, FourDealsAgreeCardForCardOnBothMachines) {
-  // The handshake: another game's words get no answer, ours joins the two.
-  server.peer.OnBytes("zef4925connect1Intruder            ");
-  EXPECT_TRUE(server.link.queue.empty());
-  client.peer.SendHandshake();
-  Pump();
-  ASSERT_EQ(server.peer.GetState(), LanPeer::State::Connected);
-  ASSERT_EQ(client.peer.GetState(), LanPeer::State::Connected);
-  EXPECT_EQ(server.peer.PeerName(), "Clara");
-  EXPECT_EQ(client.peer.PeerName(), "Sam");
-  ASSERT_TRUE(client.controller.TableActive());  // the first deck arrived
-
+void LanSessionTest::PlayFourDeals() {
   for (int deal = 1; deal <= 4; ++deal) {
     SCOPED_TRACE(deal);
     int steps = 0;
@@ -177,7 +175,64 @@ TEST_F(LanSessionTest, FourDealsAgreeCardForCardOnBothMachines) {
   EXPECT_FALSE(server.view.main.enabled);
   EXPECT_EQ(server.controller.SessionDeals(), 4);
   EXPECT_EQ(client.controller.SessionDeals(), 4);
+}
+
+TEST_F(LanSessionTest, FourDealsAgreeCardForCardOnBothMachines) {
+  // The handshake: another game's words get no answer, ours joins the two.
+  server.peer.OnBytes("zef4925connect1Intruder            ");
+  EXPECT_TRUE(server.link.queue.empty());
+  client.peer.SendHandshake();
+  Pump();
+  ASSERT_EQ(server.peer.GetState(), LanPeer::State::Connected);
+  ASSERT_EQ(client.peer.GetState(), LanPeer::State::Connected);
+  EXPECT_EQ(server.peer.PeerName(), "Clara");
+  EXPECT_EQ(client.peer.PeerName(), "Sam");
+  ASSERT_TRUE(client.controller.TableActive());  // the first deck arrived
+  PlayFourDeals();
   EXPECT_EQ(server.peer.DroppedBytes() + client.peer.DroppedBytes(), 0u);
+}
+
+// Before every honest read each side also gets garbage, pieces of messages, cards and calls out
+// of turn, cards it cannot hold and calls below the last bid, in reads of their own. None of them
+// moves the deal: the session still ends with both sides agreeing card for card.
+TEST_F(LanSessionTest, GarbageAndMovesOutOfTurnLeaveTheDealsAlone) {
+  client.peer.SendHandshake();
+  Pump();
+  ASSERT_TRUE(client.controller.TableActive());
+  std::mt19937 random(2026);
+  int meddled = 0;
+  meddle_ = [&](Side& to, LanRole from) {
+    ++meddled;
+    std::vector<std::string> junk;
+    // Random bytes; a read that ends in "s" would begin a chat line that takes the next read,
+    // as the messages have no end mark, so none does.
+    std::string noise(random() % 40 + 1, '\0');
+    for (char& c : noise) c = char(random() % 256);
+    if (noise.back() == 's') noise.back() = 'x';
+    junk.push_back(noise);
+    for (const char* piece : {"hho", "htrg0", "hhod9", "zef47", "connect", "hclos", "hbeg", "b12"})
+      junk.emplace_back(piece);
+    for (int index : {0, 14, 53, 99}) junk.push_back(CardMessage(index, from));
+    for (int code : {0, 39, 99}) junk.push_back(CallMessage(code, from));
+    const uint8_t phase = to.State().Phase;
+    const bool bidding = phase == PhaseBidSeat1 || phase == PhaseBidSeat2;
+    // Cards while the other side may not play: in the auction or on this side's turn.
+    if (bidding || phase == PhaseSeat2)
+      for (int index = 1; index <= kHandSlots; ++index) junk.push_back(CardMessage(index, from));
+    // Calls while the other side may not call, and below the last bid when it may.
+    const int highest = to.controller.Auction().Table().HighestBid();
+    if (!bidding || phase == PhaseBidSeat2 || to.controller.Auction().Closed()) {
+      for (int code : {1, 7, kCallPass}) junk.push_back(CallMessage(code, from));
+    } else if (highest > 1) {
+      for (int code = 1; code < highest; ++code) junk.push_back(CallMessage(code, from));
+    }
+    for (const std::string& bytes : junk) to.peer.OnBytes(bytes);
+  };
+  PlayFourDeals();
+  EXPECT_GT(meddled, 100);
+  EXPECT_GT(server.peer.DroppedBytes() + client.peer.DroppedBytes(), 0u);
+  EXPECT_TRUE(server.view.end.enabled);
+  EXPECT_TRUE(client.view.end.enabled);
 }
 
 TEST_F(LanSessionTest, ChatLinesTravelInTheReceiversColour) {
