@@ -2,6 +2,9 @@
 // frame on as bytes; the seats' clocks follow the turn, and the relay's word ends the game.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <random>
+
 #include <deque>
 #include <string>
 
@@ -85,6 +88,7 @@ class TourSessionTest : public ::testing::Test {
         }
         if (batch.empty()) continue;
         moved = true;
+        if (meddle_) meddle_(*to, from == &ann ? '1' : '2');
         to->peer.OnBytes(batch);
       }
       if (!moved) return;
@@ -115,6 +119,8 @@ class TourSessionTest : public ::testing::Test {
     return false;
   }
 
+  // Frames of the test's own that reach a seat before each honest read, as if the relay sent them.
+  std::function<void(Seat& to, char from_seat)> meddle_;
   Seat ann{1, "Ann"};
   Seat bob{2, "Bob"};
   std::vector<std::string> sent;
@@ -259,6 +265,55 @@ TEST(TourSeatBusy, ADeckForAPlayerInAnotherGameLeavesThatGameAlone) {
   EXPECT_EQ(controller.State().Deck, before.Deck);
   EXPECT_EQ(controller.State().TrickSlot, before.TrickSlot);
   EXPECT_EQ(controller.State().HandCount, before.HandCount);
+}
+
+}  // namespace
+}  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+// A relay that passes on frames of garbage, cards and calls out of turn, cards no hand holds and
+// calls below the last bid, each in a whole frame: the deal still ends alike on both seats.
+TEST_F(TourSessionTest, FramesOfGarbageAndMovesOutOfTurnLeaveTheDealAlone) {
+  ann.peer.SendConnect();
+  ann.link.queue.clear();
+  Deal();
+  ASSERT_TRUE(bob.controller.TableActive());
+  std::mt19937 random(18);
+  int meddled = 0;
+  meddle_ = [&](Seat& to, char from_seat) {
+    ++meddled;
+    const LanRole role = from_seat == '1' ? LanRole::Server : LanRole::Client;
+    std::vector<std::string> junk;
+    std::string noise(kTourFrameLength - 1, '\0');
+    for (char& c : noise) c = char(random() % 256);
+    junk.push_back(noise + from_seat);
+    for (int index : {0, 14, 53, 99})
+      junk.push_back(FrameTourMessage(CardMessage(index, role), from_seat));
+    const uint8_t phase = to.State().Phase;
+    const bool bidding = phase == PhaseBidSeat1 || phase == PhaseBidSeat2;
+    if (bidding || phase == PhaseSeat2)
+      for (int index = 1; index <= kHandSlots; ++index)
+        junk.push_back(FrameTourMessage(CardMessage(index, role), from_seat));
+    const int highest = to.controller.Auction().Table().HighestBid();
+    if (!bidding || phase == PhaseBidSeat2 || to.controller.Auction().Closed()) {
+      for (int code : {1, 7, kCallPass})
+        junk.push_back(FrameTourMessage(CallMessage(code, role), from_seat));
+    } else if (highest > 1) {
+      for (int code = 1; code < highest; ++code)
+        junk.push_back(FrameTourMessage(CallMessage(code, role), from_seat));
+    }
+    for (const std::string& frame : junk) to.peer.OnBytes(frame);
+  };
+  int steps = 0;
+  while (Step() && ++steps < 400) Pump();
+  EXPECT_GT(meddled, 20);
+  ASSERT_EQ(ann.State().Phase, PhaseDealOver);
+  ASSERT_EQ(bob.State().Phase, PhaseDealOver);
+  EXPECT_EQ(ann.State().Played, bob.State().Played);
+  EXPECT_EQ(ann.State().MatchScore[1], bob.State().MatchScore[2]);
+  EXPECT_EQ(ann.controller.Balance(), -bob.controller.Balance());
 }
 
 }  // namespace
