@@ -284,25 +284,25 @@ TEST_F(TourSessionTest, FramesOfGarbageAndMovesOutOfTurnLeaveTheDealAlone) {
   int meddled = 0;
   meddle_ = [&](Seat& to, char from_seat) {
     ++meddled;
-    const LanRole role = from_seat == '1' ? LanRole::Server : LanRole::Client;
+    // A move at the table is "hhod" or "htrg" with two digits, framed with the seat.
+    const auto move = [from_seat](const char* head, int number) {
+      const char digits[3] = {char('0' + number / 10 % 10), char('0' + number % 10), 0};
+      return FrameTourMessage(std::string(head) + digits, from_seat);
+    };
     std::vector<std::string> junk;
     std::string noise(kTourFrameLength - 1, '\0');
     for (char& c : noise) c = char(random() % 256);
     junk.push_back(noise + from_seat);
-    for (int index : {0, 14, 53, 99})
-      junk.push_back(FrameTourMessage(CardMessage(index, role), from_seat));
+    for (int index : {0, 14, 53, 99}) junk.push_back(move("hhod", index));
     const uint8_t phase = to.State().Phase;
     const bool bidding = phase == PhaseBidSeat1 || phase == PhaseBidSeat2;
     if (bidding || phase == PhaseSeat2)
-      for (int index = 1; index <= kHandSlots; ++index)
-        junk.push_back(FrameTourMessage(CardMessage(index, role), from_seat));
+      for (int index = 1; index <= kHandSlots; ++index) junk.push_back(move("hhod", index));
     const int highest = to.controller.Auction().Table().HighestBid();
     if (!bidding || phase == PhaseBidSeat2 || to.controller.Auction().Closed()) {
-      for (int code : {1, 7, kCallPass})
-        junk.push_back(FrameTourMessage(CallMessage(code, role), from_seat));
+      for (int code : {1, 7, kCallPass}) junk.push_back(move("htrg", code));
     } else if (highest > 1) {
-      for (int code = 1; code < highest; ++code)
-        junk.push_back(FrameTourMessage(CallMessage(code, role), from_seat));
+      for (int code = 1; code < highest; ++code) junk.push_back(move("htrg", code));
     }
     for (const std::string& frame : junk) to.peer.OnBytes(frame);
   };
