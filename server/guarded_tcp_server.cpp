@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QTcpSocket>
+#include <QTimer>
 #include <memory>
 
 namespace quorvex::server {
@@ -29,6 +30,7 @@ QByteArray HeaderValue(const QByteArray& head, const QByteArray& name) {
 QByteArray Refusal(int status) {
   const QByteArray reason = status == 413   ? QByteArrayLiteral("Payload Too Large")
                             : status == 411 ? QByteArrayLiteral("Length Required")
+                            : status == 408 ? QByteArrayLiteral("Request Timeout")
                                             : QByteArrayLiteral("Request Header Fields Too Large");
   return "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason +
          "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
@@ -51,8 +53,8 @@ int Judge(const QByteArray& head, qint64 max_body, qint64* body) {
 
 }  // namespace
 
-GuardedTcpServer::GuardedTcpServer(qint64 max_body, RefusalLog log, QObject* parent)
-    : QTcpServer(parent), max_body_(max_body), log_(std::move(log)) {}
+GuardedTcpServer::GuardedTcpServer(qint64 max_body, RefusalLog log, int request_ms, QObject* parent)
+    : QTcpServer(parent), max_body_(max_body), log_(std::move(log)), request_ms_(request_ms) {}
 
 void GuardedTcpServer::incomingConnection(qintptr descriptor) {
   auto* socket = new QTcpSocket(this);
@@ -61,8 +63,24 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor) {
     return;
   }
   auto watch = std::make_shared<Watch>();
+  // The clock of the request that is coming in: from the connection, or from a next request's
+  // first byte, to the end of its body.
+  auto* deadline = new QTimer(socket);
+  deadline->setSingleShot(true);
+  deadline->setInterval(request_ms_);
+  const auto refuse = [this, socket, watch, deadline](int status) {
+    // Nothing of this request reaches the HTTP server; the connection ends after the answer.
+    deadline->stop();
+    watch->part = Watch::Part::Refused;
+    socket->readAll();
+    socket->write(Refusal(status));
+    socket->disconnectFromHost();
+    if (log_) log_(socket->peerAddress(), watch->head.left(watch->head.indexOf('\r')), status);
+  };
+  connect(deadline, &QTimer::timeout, socket, [refuse] { refuse(408); });
+  deadline->start();
   // Connected before the HTTP server takes the socket, so this runs first on every arrival.
-  connect(socket, &QTcpSocket::readyRead, socket, [this, socket, watch] {
+  connect(socket, &QTcpSocket::readyRead, socket, [this, socket, watch, deadline, refuse] {
     if (watch->part == Watch::Part::Refused) {
       socket->readAll();
       return;
@@ -74,9 +92,13 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor) {
         const qint64 take = std::min<qint64>(watch->body_left, fresh.size() - at);
         watch->body_left -= take;
         at += qsizetype(take);
-        if (watch->body_left == 0) watch->part = Watch::Part::Head;
+        if (watch->body_left == 0) {
+          watch->part = Watch::Part::Head;
+          deadline->stop();
+        }
         continue;
       }
+      if (watch->head.isEmpty() && !deadline->isActive()) deadline->start();
       const qsizetype before = watch->head.size();
       watch->head += fresh.mid(at, kMaxHead + 4 - before);
       const qsizetype end = watch->head.indexOf("\r\n\r\n", std::max<qsizetype>(0, before - 3));
@@ -91,15 +113,11 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor) {
         if (status == 0) {
           watch->part = watch->body_left > 0 ? Watch::Part::Body : Watch::Part::Head;
           watch->head.clear();
+          if (watch->part == Watch::Part::Head) deadline->stop();
           continue;
         }
       }
-      // Nothing of this request reaches the HTTP server; the connection ends after the answer.
-      watch->part = Watch::Part::Refused;
-      socket->readAll();
-      socket->write(Refusal(status));
-      socket->disconnectFromHost();
-      if (log_) log_(socket->peerAddress(), watch->head.left(watch->head.indexOf('\r')), status);
+      refuse(status);
       return;
     }
   });

@@ -85,8 +85,12 @@ int main(int argc, char** argv) {
       QStringLiteral("Folder of the server's own tracks and their playlist, which its radio "
                      "stations play."),
       QStringLiteral("dir"));
-  parser.addOptions(
-      {listen, data, database, base, templates, downloads, music, iterations, ftp, relay});
+  const QCommandLineOption request_seconds(
+      QStringLiteral("request-seconds"),
+      QStringLiteral("How long a request may take to come in before it is refused (default 20)."),
+      QStringLiteral("seconds"), QStringLiteral("20"));
+  parser.addOptions({listen, data, database, base, templates, downloads, music, iterations, ftp,
+                     relay, request_seconds});
   parser.process(app);
 
   if (!parser.isSet(data)) return Fail(QStringLiteral("--data DIR is required (see --help)"));
@@ -130,6 +134,12 @@ int main(int argc, char** argv) {
   places.music_dir = parser.isSet(music) ? parser.value(music)
                                          : QDir(bin).filePath(QStringLiteral("server-musik"));
   places.base_url = parser.value(base);
+  bool seconds_ok = false;
+  const double request_limit = parser.value(request_seconds).toDouble(&seconds_ok);
+  if (!seconds_ok || request_limit <= 0 || request_limit > 3600)
+    return Fail(QStringLiteral("--request-seconds wants a number of seconds up to 3600, not %1")
+                    .arg(parser.value(request_seconds)));
+  places.request_ms = int(request_limit * 1000);
   if (parser.isSet(relay)) {
     QString why;
     if (!quorvex::server::ParseRelayPlace(parser.value(relay), places.base_url, &places, &why))

@@ -80,7 +80,7 @@ quint16 ServiceServer::Listen(const QHostAddress& address, quint16 port) {
         Log(from, QString::fromLatin1(words.value(0)), QString::fromLatin1(words.value(1)), status,
             0);
       },
-      &http_);
+      places_.request_ms, &http_);
   if (!tcp->listen(address, port)) {
     delete tcp;
     return 0;

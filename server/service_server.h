@@ -33,6 +33,8 @@ struct ServerPlaces {
   QHostAddress relay_listen;
   QString relay_host;
   quint16 relay_port = 0;
+  // How long a request's head and body may take to come in.
+  int request_ms = 20000;
 };
 
 class ServiceServer {
