@@ -1,10 +1,10 @@
 #include "ui/dialogs/resource_download.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include "art/bundle_index.h"
 #include "online/service_request.h"
+#include "settings/safe_file_write.h"
 
 namespace quorvex {
 
@@ -21,10 +21,8 @@ bool DownloadResource(HttpClient& client, const std::string& base, const QString
       !ReadBundleIndex(reinterpret_cast<const uint8_t*>(reply.body.data()), reply.body.size()))
     return false;
   QDir().mkpath(folder);
-  QSaveFile out(QDir(folder).filePath(file));
-  if (!out.open(QIODevice::WriteOnly)) return false;
-  out.write(reply.body.data(), qint64(reply.body.size()));
-  return out.commit();
+  // Only a whole, checked library takes the name: the game loads whatever it finds under it.
+  return ReplaceFileContents(QDir(folder).filePath(file).toStdString(), reply.body);
 }
 
 }  // namespace quorvex
