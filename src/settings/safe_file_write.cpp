@@ -40,7 +40,7 @@ void SyncFolder(const std::filesystem::path& folder) {
 int OpenLockedTemporary(const std::filesystem::path& file, std::string& name) {
   for (int attempt = 0; attempt < 3; ++attempt) {
     name = file.string() + "." + std::string(kTempRandom, 'X') + std::string(kTempSuffix);
-    const int fd = ::mkstemps(name.data(), static_cast<int>(kTempSuffix.size()));
+    const int fd = ::mkostemps(name.data(), static_cast<int>(kTempSuffix.size()), O_CLOEXEC);
     if (fd < 0) return -1;
     struct stat st {};
     // A clean-up may have taken the file between its making and the lock; then take another.
@@ -82,23 +82,54 @@ int RemoveStaleReplacements(const std::filesystem::path& file) {
   return removed;
 }
 
-bool ReplaceFileContents(const std::filesystem::path& file, std::string_view bytes) {
-  RemoveStaleReplacements(file);
-  std::string temp;
-  const int fd = OpenLockedTemporary(file, temp);
-  if (fd < 0) return false;
-
+FileReplacement::FileReplacement(std::filesystem::path file) : file_(std::move(file)) {
+  RemoveStaleReplacements(file_);
+  fd_ = OpenLockedTemporary(file_, temp_);
+  if (fd_ < 0) {
+    temp_.clear();
+    return;
+  }
   // The new file keeps the permissions of the one it replaces (mkstemps makes it private).
   struct stat old_stat {};
-  const mode_t mode = ::stat(file.c_str(), &old_stat) == 0 ? (old_stat.st_mode & 07777) : 0644;
-  const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  const mode_t mode = ::stat(file_.c_str(), &old_stat) == 0 ? (old_stat.st_mode & 07777) : 0644;
+  if (::fchmod(fd_, mode) != 0) Abandon();
+}
+
+FileReplacement::~FileReplacement() {
+  Abandon();
+}
+
+void FileReplacement::Abandon() {
+  if (fd_ < 0) return;
+  ::unlink(temp_.c_str());
+  ::close(fd_);
+  fd_ = -1;
+  temp_.clear();
+}
+
+bool FileReplacement::Append(std::string_view bytes) {
+  if (fd_ < 0) return false;
+  if (!WriteAll(fd_, bytes)) Abandon();
+  return fd_ >= 0;
+}
+
+bool FileReplacement::Commit() {
+  if (fd_ < 0) return false;
   // Renamed while still locked, so that no clean-up takes it in between.
-  const bool renamed = written && std::rename(temp.c_str(), file.c_str()) == 0;
-  if (!renamed) ::unlink(temp.c_str());
-  ::close(fd);
-  if (!renamed) return false;
-  SyncFolder(file.parent_path());
+  if (::fsync(fd_) != 0 || std::rename(temp_.c_str(), file_.c_str()) != 0) {
+    Abandon();
+    return false;
+  }
+  ::close(fd_);
+  fd_ = -1;
+  temp_.clear();
+  SyncFolder(file_.parent_path());
   return true;
+}
+
+bool ReplaceFileContents(const std::filesystem::path& file, std::string_view bytes) {
+  FileReplacement replacement(file);
+  return replacement.Append(bytes) && replacement.Commit();
 }
 
 }  // namespace quorvex

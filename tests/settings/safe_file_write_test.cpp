@@ -47,5 +47,32 @@ TEST(SafeFileWrite, ALeftOverIsClearedButARunningWriteIsNot) {
   fs::remove_all(dir);
 }
 
+TEST(SafeFileWrite, APieceByPieceReplacementTakesThePlaceOnlyOnCommit) {
+  const fs::path dir = fs::temp_directory_path() / ("quorvex_pieces_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const fs::path file = dir / "ZefCards06A.dll";
+  std::ofstream(file) << "old";
+  const auto contents = [&file] {
+    std::ifstream in(file);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  {
+    FileReplacement dropped(file);
+    ASSERT_TRUE(dropped.Append("half of it"));
+    EXPECT_TRUE(fs::exists(dropped.TemporaryPath()));
+  }
+  EXPECT_EQ(contents(), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+
+  FileReplacement kept(file);
+  ASSERT_TRUE(kept.Append("new, ") && kept.Append("whole"));
+  EXPECT_EQ(contents(), "old");
+  ASSERT_TRUE(kept.Commit());
+  EXPECT_EQ(contents(), "new, whole");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+  fs::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace quorvex
