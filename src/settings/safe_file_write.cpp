@@ -62,10 +62,11 @@ int RemoveStaleReplacements(const std::filesystem::path& file) {
   const std::string target = file.filename().string();
   const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
   std::error_code error;
-  std::filesystem::directory_iterator it(folder, error);
-  if (error) return 0;
   int removed = 0;
-  for (const std::filesystem::directory_entry& entry : it) {
+  // Stepped without exceptions: a folder that changes or fails mid-way ends the clean-up only.
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::filesystem::directory_entry& entry = *it;
     const std::string name = entry.path().filename().string();
     if (!IsReplacementTemporary(name, target)) continue;
     const int fd = ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);

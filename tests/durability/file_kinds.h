@@ -15,6 +15,7 @@
 #include "online/user_file.h"
 #include "records/club_file.h"
 #include "records/history_file.h"
+#include "settings/safe_file_write.h"
 #include "settings/settings_file.h"
 #include "settings/settings_fixture.h"
 #include "sound/radio.h"
@@ -87,6 +88,16 @@ inline std::string SongBytes(int which) {
   return "MThd" + std::string(256 * 1024, which == 0 ? 'a' : 'b');
 }
 
+// A resource library as a download writes it: piece by piece, as the bytes arrive.
+inline std::string LibraryBytes(int which) {
+  return std::string(1 << 20, which == 0 ? 'x' : 'y');
+}
+
+inline std::string FileBytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 inline RadioFiles RadioFolders(const fs::path& folder) {
   return {folder, folder, "http://127.0.0.1:8047"};
 }
@@ -109,7 +120,7 @@ inline std::optional<int> HistoryRecordCount(const fs::path& folder) {
   return records;
 }
 
-inline const std::array<FileKind, 9> kFileKinds = {{
+inline const std::array<FileKind, 10> kFileKinds = {{
     {"Settings", "Quorva.ini",
      [](const fs::path& folder, int which) {
        return WriteSettingsFile(SettingsFilePath(folder),
@@ -192,10 +203,19 @@ inline const std::array<FileKind, 9> kFileKinds = {{
      [](const fs::path& folder) {
        std::error_code error;
        if (!fs::exists(folder / SongFileName(), error)) return Found::Absent;
-       std::ifstream in(folder / SongFileName(), std::ios::binary);
-       const std::string bytes((std::istreambuf_iterator<char>(in)),
-                               std::istreambuf_iterator<char>());
-       return Which<std::string>(bytes, SongBytes(0), SongBytes(1));
+       return Which<std::string>(FileBytes(folder / SongFileName()), SongBytes(0), SongBytes(1));
+     }},
+    {"Download", "ZefCards06A.dll",
+     [](const fs::path& folder, int which) {
+       FileReplacement library(folder / "ZefCards06A.dll");
+       const std::string bytes = LibraryBytes(which);
+       for (size_t at = 0; at < bytes.size(); at += 16384)
+         if (!library.Append(std::string_view(bytes).substr(at, 16384))) return false;
+       return library.Commit();
+     },
+     [](const fs::path& folder) {
+       return Which<std::string>(FileBytes(folder / "ZefCards06A.dll"), LibraryBytes(0),
+                                 LibraryBytes(1));
      }},
     {"History", "History/Quorva_I0001.hst",
      // Each write adds a record: judged by the history test itself, which counts them.
