@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <ostream>
 #include <random>
 #include <string>
 #include <thread>
@@ -46,6 +47,11 @@ inline const char* HostilityName(Hostility h) {
       return "CutShort";
   }
   return "?";
+}
+
+// Names the way in test messages.
+inline void PrintTo(Hostility h, std::ostream* out) {
+  *out << HostilityName(h);
 }
 
 inline constexpr size_t kFloodBytes = size_t(50) << 20;
