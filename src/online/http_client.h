@@ -2,7 +2,9 @@
 // failure. The platform layer implements it with libcurl; tests with fakes or a loopback server.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace quorvex {
 
@@ -30,6 +32,10 @@ struct HttpRequest {
   std::string accept = "text/html, */*";
   ExchangeLimit limit = ExchangeLimit::Normal;
   size_t max_body = 0;  // 0: the client's own cap; downloads of resource files allow more
+  // When set, the body is handed over piece by piece as it arrives instead of kept in the reply,
+  // so that a large download never sits in memory whole; returning false ends the exchange as a
+  // failure.
+  std::function<bool(std::string_view)> on_body;
 };
 
 struct HttpReply {

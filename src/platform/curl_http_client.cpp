@@ -9,16 +9,25 @@ namespace {
 
 struct Sink {
   std::string body;
+  const std::function<bool(std::string_view)>* pass_on = nullptr;
+  size_t received = 0;
   size_t max = 0;
   bool too_big = false;
+  bool refused = false;
 };
 
 size_t Collect(char* data, size_t size, size_t count, void* user) {
   auto* sink = static_cast<Sink*>(user);
   const size_t n = size * count;
-  if (sink->body.size() + n > sink->max) {
+  if (sink->received + n > sink->max) {
     sink->too_big = true;
     return 0;  // ends the transfer with an error
+  }
+  sink->received += n;
+  if (*sink->pass_on) {
+    if ((*sink->pass_on)(std::string_view(data, n))) return n;
+    sink->refused = true;
+    return 0;
   }
   sink->body.append(data, n);
   return n;
@@ -65,10 +74,13 @@ HttpReply CurlHttpClient::Exchange(const HttpRequest& request) {
   curl_easy_reset(curl);
   Sink sink;
   sink.max = request.max_body ? request.max_body : limits_.max_body;
+  sink.pass_on = &request.on_body;
   curl_easy_setopt(curl, CURLOPT_URL, request.url.c_str());
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limits_.connect_ms);
   curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, LimitOf(request.limit));
+  // A reply that announces more than the cap is refused before any of it is read.
+  curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.max));
   // Cookies are kept for the run; no redirect is followed anywhere.
   curl_easy_setopt(curl, CURLOPT_COOKIEFILE, "");
   curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
@@ -97,7 +109,9 @@ HttpReply CurlHttpClient::Exchange(const HttpRequest& request) {
   curl_slist_free_all(headers);
   curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
   if (code != CURLE_OK) {
-    reply.error = sink.too_big ? "reply too large" : curl_easy_strerror(code);
+    reply.error = sink.too_big || code == CURLE_FILESIZE_EXCEEDED ? "reply too large"
+                  : sink.refused                                  ? "reply not stored"
+                                                                  : curl_easy_strerror(code);
   } else if (reply.status < 200 || reply.status >= 300) {
     reply.error = "HTTP status " + std::to_string(reply.status);
   } else {

@@ -1,7 +1,8 @@
 #include "sound/song_file.h"
 
-#include <fstream>
 #include <system_error>
+
+#include "settings/safe_file_write.h"
 
 namespace quorvex {
 
@@ -13,14 +14,8 @@ SongFileState PrepareSongFile(const std::filesystem::path& temp_dir, std::string
   const std::filesystem::path file = temp_dir / SongFileName();
   std::error_code error;
   if (std::filesystem::is_regular_file(file, error)) return SongFileState::Found;
-  {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (out && out.write(song.data(), static_cast<std::streamsize>(song.size())) && out.flush())
-      return SongFileState::Written;
-  }
-  // Leave no half-written song behind for the next start to trust.
-  std::filesystem::remove(file, error);
-  return SongFileState::Failed;
+  // A file found is trusted as it is, so it must never exist half-written.
+  return ReplaceFileContents(file, song) ? SongFileState::Written : SongFileState::Failed;
 }
 
 void DeleteSongFile(const std::filesystem::path& temp_dir, bool held_open) {

@@ -71,9 +71,20 @@ quint16 FreeRelayBase() {
   return 0;
 }
 
-Server::Server(QStringList extra) : port_(FreePort()) {
+Server::Server(QStringList extra) : data_dir_(data_.path()), port_(FreePort()) {
+  Start(std::move(extra));
+}
+
+Server::Server(const QString& data_dir, QStringList extra)
+    : data_(QDir::tempPath() + QStringLiteral("/quorvex-unused-XXXXXX")),
+      data_dir_(data_dir),
+      port_(FreePort()) {
+  Start(std::move(extra));
+}
+
+void Server::Start(QStringList extra) {
   QStringList args{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port_),
-                   QStringLiteral("--data"),   data_.path(),
+                   QStringLiteral("--data"),   data_dir_,
                    QStringLiteral("--base"),   QStringLiteral("http://127.0.0.1:%1").arg(port_)};
   if (OnPostgres()) args << QStringLiteral("--database") << PostgresUrl();
   args << extra;
@@ -98,7 +109,7 @@ QVariant Server::Query(const QString& sql, const QVariantList& values) const {
       db = OpenPostgres(name);
     } else {
       db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-      db.setDatabaseName(QDir(data_.path()).filePath(QStringLiteral("quorvex.sqlite")));
+      db.setDatabaseName(QDir(data_dir_).filePath(QStringLiteral("quorvex.sqlite")));
       db.open();
       QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout=5000"));
     }

@@ -43,13 +43,15 @@ inline TZefUser RigaMember(const std::string& nick, const std::string& password)
 class Server {
  public:
   explicit Server(QStringList extra = {});
+  // A server on a data folder of the caller's, such as one a killed server left behind.
+  Server(const QString& data_dir, QStringList extra);
   ~Server();
   bool Started() const { return started_; }
   std::string Url(const char* path) const {
     return "http://127.0.0.1:" + std::to_string(port_) + path;
   }
   QProcess& Process() { return process_; }
-  QString DataDir() const { return data_.path(); }
+  QString DataDir() const { return data_dir_; }
   quint16 Port() const { return port_; }
 
   // The first value of a query on the server's database (SQLite file or PostgreSQL), read or
@@ -57,7 +59,10 @@ class Server {
   QVariant Query(const QString& sql, const QVariantList& values = {}) const;
 
  private:
+  void Start(QStringList extra);
+
   QTemporaryDir data_;
+  QString data_dir_;
   quint16 port_;
   QProcess process_;
   bool started_ = false;

@@ -1,11 +1,12 @@
 #include "ui/media/gif_recorder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
+#include "settings/safe_file_write.h"
 #include "ui/media/gif_writer.h"
 
 namespace quorvex {
@@ -159,10 +160,10 @@ QString GifRecorder::Save(const QString& folder, const CivilTime& now, QString* 
     if (error) *error = QStringLiteral("No free file name in %1").arg(folder);
     return {};
   }
-  // Written aside and renamed, so a full disk leaves no broken file behind.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    if (error) *error = file.errorString();
+  // Written aside and renamed, so a full disk or a kill leaves no broken file behind.
+  if (!ReplaceFileContents(QFile::encodeName(path).toStdString(),
+                           std::string_view(bytes.constData(), size_t(bytes.size())))) {
+    if (error) *error = QStringLiteral("Cannot write %1").arg(path);
     return {};
   }
   return path;
