@@ -12,12 +12,12 @@
 #include <string_view>
 
 // An abort keeps the input that broke the property, as a crash input does.
-#define FUZZ_CHECK(condition)                                                                  \
-  do {                                                                                         \
-    if (!(condition)) {                                                                        \
+#define FUZZ_CHECK(condition)                                                                \
+  do {                                                                                       \
+    if (!(condition)) {                                                                      \
       std::fprintf(stderr, "Property broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-      std::abort();                                                                            \
-    }                                                                                          \
+      std::abort();                                                                          \
+    }                                                                                        \
   } while (false)
 
 namespace quorvex::fuzz {
@@ -50,8 +50,9 @@ class ScratchFolder {
 
  private:
   ScratchFolder() {
-    const std::filesystem::path base =
-        std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                           ? "/dev/shm"
+                                           : std::filesystem::temp_directory_path();
     std::string pattern = (base / "quorvex-fuzz-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) std::abort();
     path_ = pattern;

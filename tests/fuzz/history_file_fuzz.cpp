@@ -15,14 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::ScratchFolder::Clear();
   const std::filesystem::path folder = HistoryFolder(fuzz::ScratchFolder::Path());
   std::filesystem::create_directories(folder);
-  fuzz::ScratchFolder::Put(std::string(kHistoryFolderName) + "/" + HistoryFileName(1),
-                           bytes);
+  fuzz::ScratchFolder::Put(std::string(kHistoryFolderName) + "/" + HistoryFileName(1), bytes);
   const HisStr record{"Fuzz/Peer", 3, -120, 1.5, static_cast<uint8_t>(HistoryKind::Lan)};
-  const HistoryWrite write = WriteHistory(fuzz::ScratchFolder::Path(), {&record, 1},
-                                          HistoryStamp{9, 5, "10.12.2026"});
+  const HistoryWrite write =
+      WriteHistory(fuzz::ScratchFolder::Path(), {&record, 1}, HistoryStamp{9, 5, "10.12.2026"});
   FUZZ_CHECK(write.write.ok);
-  const std::string first = fuzz::ScratchFolder::Get(std::string(kHistoryFolderName) + "/" +
-                                                     HistoryFileName(1));
+  const std::string first =
+      fuzz::ScratchFolder::Get(std::string(kHistoryFolderName) + "/" + HistoryFileName(1));
   if (check.valid && check.records < kHistoryRecordsPerFile) {
     FUZZ_CHECK(write.number == 1);
     const HistoryCheck after = CheckHistoryText(first);
@@ -36,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The damaged file makes way for a fresh one and survives beside it.
     FUZZ_CHECK(write.number == 1);
     FUZZ_CHECK(CheckHistoryText(first).records == 1);
-    FUZZ_CHECK(fuzz::ScratchFolder::Get(std::string(kHistoryFolderName) + "/" +
-                                        HistoryFileName(1) + ".damaged") == bytes);
+    FUZZ_CHECK(fuzz::ScratchFolder::Get(std::string(kHistoryFolderName) + "/" + HistoryFileName(1) +
+                                        ".damaged") == bytes);
   }
   return 0;
 }

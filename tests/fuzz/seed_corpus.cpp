@@ -62,8 +62,8 @@ void Files(const fs::path& scratch, const fs::path& source) {
   bad[5] ^= 1;
   Seed("club_file", "bad_checksum", bad);
 
-  const HisStr records[] = {{"Anna", 12, 340, 1.25, 0}, {"Anna/Bob", 4, -60, 0.5, 3},
-                            {"Anna", 30, 1200, 2.75, 1}};
+  const HisStr records[] = {
+      {"Anna", 12, 340, 1.25, 0}, {"Anna/Bob", 4, -60, 0.5, 3}, {"Anna", 30, 1200, 2.75, 1}};
   const HistoryWrite write = WriteHistory(scratch, records, HistoryStamp{21, 7, "10.12.2026"});
   if (!write.write.ok) std::abort();
   Seed("history_file", "three_sessions", FileBytes(HistoryFilePath(scratch, 1)));
@@ -113,7 +113,8 @@ void Messages() {
        std::string(1, '\x03') + CallMessage(12, LanRole::Server) + CardMessage(7, LanRole::Client) +
            CollectMessage() + CloseMessage(LanRole::Server));
   Seed("lan_messages", "chat", std::string(1, '\x3f') + ChatMessage("Hello there"));
-  Seed("lan_messages", "other_game", std::string(1, '\x07') + "zef1234connect1Someone             ");
+  Seed("lan_messages", "other_game",
+       std::string(1, '\x07') + "zef1234connect1Someone             ");
 
   Seed("tour_frames", "connect_deck",
        std::string(1, '\x13') + FrameTourMessage("connect1", '1') + OrderedDeck() +
@@ -136,8 +137,9 @@ void Replies() {
       {"login", "$Reno USA 3-001 W nobody@x.org 05.06.2023 a b c 120 0 -3$"},
       {"game_record", "$20 900 -19.64 3 0 0 7 r$"},
       {"profile", "$Anna~Ivanova~About me~~x~y~z~1~2~3~4~5~6~7$"},
-      {"entries", "$1 0 320 Ann 1-026 Riga W 1.0 12:00 Hello*$2 0 200 Bob 3-034 Boston M 1.0 "
-                  "12:01 Hi_there*"},
+      {"entries",
+       "$1 0 320 Ann 1-026 Riga W 1.0 12:00 Hello*$2 0 200 Bob 3-034 Boston M 1.0 "
+       "12:01 Hi_there*"},
       {"tournament_entries", "$1 Ann Riga 1-026 W 320*$2 Bob Boston 3-034 M 200*"},
       {"tables",
        "$1 10.0.0.1 9011 Y 0 X Ann 120 3 1516 Latvia Riga W 5.6.7.8 X 0 0 0 X X M X*"

@@ -23,7 +23,8 @@ struct ServerUnderTest {
       : accounts(OpenStorage(storage)),
         services(storage, accounts),
         account(accounts, 1),
-        tournament(storage, accounts, QStringLiteral("127.0.0.1"), 9100, [] { return qint64(0); }) {}
+        tournament(storage, accounts, QStringLiteral("127.0.0.1"), 9100, [] { return qint64(0); }) {
+  }
 
   static Storage& OpenStorage(Storage& storage) {
     QString error;

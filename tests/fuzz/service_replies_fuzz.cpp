@@ -59,8 +59,7 @@ void Records(FuzzedServer& server) {
   WorldRecords records(server, "http://127.0.0.1:8047/records.php");
   (void)records.ReadTopTen(kWindowsList);
   (void)records.ReadOwnEntries(kAndroidList, "Fuzz", "Town");
-  if (const std::optional<int64_t> count = records.ReadCount(kWindowsList))
-    FUZZ_CHECK(*count >= 0);
+  if (const std::optional<int64_t> count = records.ReadCount(kWindowsList)) FUZZ_CHECK(*count >= 0);
   const ChatRead chat = ReadChat(server, "http://127.0.0.1:8047/records.php");
   FUZZ_CHECK(chat.messages.size() == kChatMessages);
   (void)chat.Newest();
@@ -85,8 +84,7 @@ void Tournament(FuzzedServer& server) {
 
 void Pages(FuzzedServer& server, std::string_view body) {
   FUZZ_CHECK(NewsNumberInPage(body) >= 0);
-  const std::vector<PlaylistTrack> tracks =
-      ParsePlaylist(body, "http://127.0.0.1:8047/musik/");
+  const std::vector<PlaylistTrack> tracks = ParsePlaylist(body, "http://127.0.0.1:8047/musik/");
   FUZZ_CHECK(tracks.size() <= kPlaylistLimit);
   const std::string address = FetchPublicAddress(server, "http://127.0.0.1:8047/ip.php");
   FUZZ_CHECK(address.size() <= body.size());

@@ -10,8 +10,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   size_t shown = 0;
   for (int filter = 0; filter < kRadioFilters; ++filter) {
     const size_t n = FilterStations(all, filter).size();
-    if (filter == 0) FUZZ_CHECK(n == all.size());
-    else shown += n;
+    if (filter == 0)
+      FUZZ_CHECK(n == all.size());
+    else
+      shown += n;
   }
   FUZZ_CHECK(shown <= all.size());
   for (const RadioStation& station : all) FUZZ_CHECK(!station.address.empty());
