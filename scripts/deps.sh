@@ -10,6 +10,7 @@ QUORVEX_PACKAGES=(
   libcurl4-openssl-dev qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libqt6sql6-psql
   postgresql postgresql-common python3-pyftpdlib
   fluidsynth lame ffmpeg pulseaudio
+  clang libclang-rt-14-dev
 )
 
 # Installs whichever of the packages are missing, as root or through sudo.
