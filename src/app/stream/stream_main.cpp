@@ -6,7 +6,9 @@
 // Usage: quorvex-stream <address> <volume 0..100>
 // Reads "volume N" lines on its standard input and ends when the input closes. Writes a line
 // "state <position ms> <length ms> <loading|playing|ended|failed>" four times a second.
+#include <sys/prctl.h>
 #include <unistd.h>
+
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QCoreApplication>
@@ -18,6 +20,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -51,6 +54,9 @@ const char* StatusWord(const QMediaPlayer& player, bool failed) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The player goes with the game even while it waits on a station, when it reads nothing.
+  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (::getppid() == 1) return 1;  // the game ended before the line above
   ChooseMediaBackend();
   QCoreApplication app(argc, argv);
   if (argc != 3) {
