@@ -1,15 +1,12 @@
 #include "ui/media/playlist_player.h"
 
 #include "sound/playlist_download.h"
-#include "ui/media/media_stream_player.h"
 
 namespace quorvex {
 
 PlaylistPlayer::PlaylistPlayer(Random& random, std::unique_ptr<StreamPlayer> player,
                                QObject* parent)
-    : QObject(parent),
-      player_(player ? std::move(player) : std::make_unique<MediaStreamPlayer>()),
-      playlist_(*player_, random) {
+    : QObject(parent), player_(std::move(player)), playlist_(*player_, random) {
   check_.setInterval(1000);
   connect(&check_, &QTimer::timeout, this, &PlaylistPlayer::CheckTrackEnd);
 }

@@ -17,9 +17,7 @@ class PlaylistPlayer : public QObject {
   Q_OBJECT
 
  public:
-  // Without a player of its own the playlist plays through Qt Multimedia.
-  PlaylistPlayer(Random& random, std::unique_ptr<StreamPlayer> player = nullptr,
-                 QObject* parent = nullptr);
+  PlaylistPlayer(Random& random, std::unique_ptr<StreamPlayer> player, QObject* parent = nullptr);
   ~PlaylistPlayer() override;
 
   // At start: fetches "/musik/_playlist.html"; a failed fetch leaves the strip disabled.

@@ -4,7 +4,6 @@
 #include "ui/art/resource_library.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/radio_window.h"
-#include "ui/media/media_stream_player.h"
 
 namespace quorvex {
 
@@ -30,7 +29,7 @@ RadioSet::RadioSet(HttpClient& http, RadioFiles files, std::unique_ptr<StreamPla
     : QObject(parent),
       http_(http),
       files_(std::move(files)),
-      player_(player ? std::move(player) : std::make_unique<MediaStreamPlayer>()),
+      player_(std::move(player)),
       radio_(*player_) {}
 
 RadioSet::~RadioSet() {
@@ -41,26 +40,17 @@ void RadioSet::Load(bool server_first) {
   server_first_ = server_first;
   player_->Stop();
   pictures_.clear();
-  bool library_found = false;
-  {
-    ResourceLibrary library(kLibrary);
-    library_found = library.IsOpen();
-    if (library_found) {
-      QStringList names = FixedPictures();
-      for (const QString& name : names)
-        pictures_.emplace_back(name.toUpper(), library.Picture(QStringLiteral("RCDATA"), name));
-    }
-  }
-  LoadRadioSettings(radio_, files_, server_first, library_found, http_);
+  const ResourceLibrary library(kLibrary);
+  LoadRadioSettings(radio_, files_, server_first, library.IsOpen(), http_);
   stations_.clear();
   if (const auto list = StationListFile(files_, server_first)) stations_ = ReadStationFile(*list);
-  if (library_found) {
-    ResourceLibrary library(kLibrary);
-    for (const RadioStation& station : stations_) {
-      const QString name = QString::fromStdString(station.logo).toUpper();
+  if (library.IsOpen()) {
+    QStringList names = FixedPictures();
+    for (const RadioStation& station : stations_)
+      names.append(QString::fromStdString(station.logo));
+    for (const QString& name : names)
       if (Picture(name).isNull())
-        pictures_.emplace_back(name, library.Picture(QStringLiteral("RCDATA"), name));
-    }
+        pictures_.emplace_back(name.toUpper(), library.Picture(QStringLiteral("RCDATA"), name));
   }
   // A radio left on last time plays again.
   if (radio_.Settings().on) radio_.TuneStation(radio_.Settings().station);

@@ -21,8 +21,7 @@ class RadioSet : public QObject {
   Q_OBJECT
 
  public:
-  // Without a player of its own the radio plays through Qt Multimedia.
-  RadioSet(HttpClient& http, RadioFiles files, std::unique_ptr<StreamPlayer> player = nullptr,
+  RadioSet(HttpClient& http, RadioFiles files, std::unique_ptr<StreamPlayer> player,
            QObject* parent = nullptr);
   ~RadioSet() override;
 
