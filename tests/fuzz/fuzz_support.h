@@ -4,12 +4,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // An abort keeps the input that broke the property, as a crash input does.
 #define FUZZ_CHECK(condition)                                                                \
@@ -24,6 +26,19 @@ namespace quorvex::fuzz {
 
 inline std::string_view Bytes(const uint8_t* data, size_t size) {
   return {reinterpret_cast<const char*>(data), size};
+}
+
+// What a stream reader makes of a stream that comes in reads of `step` bytes. Every read is its
+// own buffer, so that reading past it is seen; `after_read` looks at the reader after each one.
+template <class Reader, class AfterRead>
+auto FeedInReads(Reader& reader, std::string_view stream, size_t step, AfterRead after_read) {
+  decltype(reader.Feed(stream)) messages;
+  for (size_t at = 0; at < stream.size(); at += step) {
+    const std::string read(stream.substr(at, std::min(step, stream.size() - at)));
+    for (auto& message : reader.Feed(read)) messages.push_back(std::move(message));
+    after_read(reader);
+  }
+  return messages;
 }
 
 // One empty folder per process, in memory where the system has such a place, removed at exit.

@@ -34,12 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   LanReader whole;
   const std::vector<LanMessage> at_once = whole.Feed(stream);
   LanReader cut;
-  std::vector<LanMessage> in_pieces;
-  for (size_t at = 0; at < stream.size(); at += step) {
-    // Every read is its own buffer, so that reading past it is seen.
-    const std::string read(stream.substr(at, std::min(step, stream.size() - at)));
-    for (LanMessage& m : cut.Feed(read)) in_pieces.push_back(std::move(m));
-  }
+  const std::vector<LanMessage> in_pieces = fuzz::FeedInReads(cut, stream, step, [](auto&) {});
   for (const LanMessage& m : at_once) CheckFields(m);
   for (const LanMessage& m : in_pieces) CheckFields(m);
   if (stream.find('s') == std::string_view::npos) {

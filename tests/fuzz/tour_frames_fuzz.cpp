@@ -28,12 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TourReader whole;
   const std::vector<TourFrame> at_once = whole.Feed(stream);
   TourReader cut;
-  std::vector<TourFrame> in_pieces;
-  for (size_t at = 0; at < stream.size(); at += step) {
-    const std::string read(stream.substr(at, std::min(step, stream.size() - at)));
-    for (TourFrame& frame : cut.Feed(read)) in_pieces.push_back(std::move(frame));
-    FUZZ_CHECK(cut.Pending() < std::max(kDeckMessageLength, kTourFrameLength));
-  }
+  const std::vector<TourFrame> in_pieces =
+      fuzz::FeedInReads(cut, stream, step, [](const TourReader& reader) {
+        FUZZ_CHECK(reader.Pending() < std::max(kDeckMessageLength, kTourFrameLength));
+      });
   FUZZ_CHECK(at_once.size() == in_pieces.size());
   for (size_t i = 0; i < at_once.size(); ++i) FUZZ_CHECK(Same(at_once[i], in_pieces[i]));
   FUZZ_CHECK(whole.Pending() == cut.Pending());
