@@ -52,10 +52,8 @@ TEST(GameWithServer, StartReportsASessionAndASilentServer) {
                 QString::fromStdString(base)});
   ASSERT_TRUE(server.waitForReadyRead(10000));
   // The program keeps the account's and the chat's files in its folder's parent.
-  const fs::path dir = fs::path(game.path().toStdString()) / "quorvex";
-  fs::create_directories(dir);
-  ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, false), FreshClubFile()).ok);
-  ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, true), FreshClubFile()).ok);
+  const fs::path dir = ProgramFolder(game.path());
+  ASSERT_FALSE(dir.empty());
   SetModalHook([](QDialog&) { return int(QDialog::Accepted); });
 
   Redirect http(base);
@@ -141,10 +139,8 @@ TEST(GameWithServer, ARatedMatchAsTheAccountThroughTheProgram) {
   std::string base = server.Url("");
   QTemporaryDir folder, temp;
   // The login is kept beside the program's folder.
-  const fs::path dir = fs::path(folder.path().toStdString()) / "quorvex";
-  fs::create_directories(dir);
-  ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, false), FreshClubFile()).ok);
-  ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, true), FreshClubFile()).ok);
+  const fs::path dir = ProgramFolder(folder.path());
+  ASSERT_FALSE(dir.empty());
   {
     CurlHttpClient http;
     AccountService service(http, base + "/account.php");

@@ -2,12 +2,15 @@
 // addresses sent there, and silent sound outputs.
 #pragma once
 
+#include <QString>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "online/http_client.h"
 #include "online/service_addresses.h"
 #include "platform/curl_http_client.h"
+#include "records/club_file.h"
 #include "ui/media/audio_output.h"
 
 namespace quorvex {
@@ -30,6 +33,17 @@ class Redirect : public HttpClient {
   std::string base_;
   CurlHttpClient curl_;
 };
+
+// The program's folder "quorvex" inside `root` with both club files fresh (the login and the
+// chat's files are kept beside it, in `root`); empty when the files could not be written.
+inline std::filesystem::path ProgramFolder(const QString& root) {
+  const std::filesystem::path dir = std::filesystem::path(root.toStdString()) / "quorvex";
+  std::filesystem::create_directories(dir);
+  if (!WriteClubFile(ClubFilePath(dir, false), FreshClubFile()).ok ||
+      !WriteClubFile(ClubFilePath(dir, true), FreshClubFile()).ok)
+    return {};
+  return dir;
+}
 
 class SilentClips : public ClipOutput {
  public:

@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
-#include "records/club_file.h"
 #include "server/program_fakes.h"
 #include "server/test_server.h"
 #include "sound/fake_stream_player.h"
@@ -28,10 +27,8 @@ TEST(RadioProgram, TheStationIsFoundAgainAfterARestart) {
   ASSERT_TRUE(server.Started());
   SetLibraryDirectory(QStringLiteral(QUORVEX_BIN_DIR));
   QTemporaryDir game, temp;
-  const fs::path dir = fs::path(game.path().toStdString()) / "quorvex";
-  fs::create_directories(dir);
-  ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, false), FreshClubFile()).ok);
-  ASSERT_TRUE(WriteClubFile(ClubFilePath(dir, true), FreshClubFile()).ok);
+  const fs::path dir = ProgramFolder(game.path());
+  ASSERT_FALSE(dir.empty());
   int opened_windows = 0;
   SetModalHook([&opened_windows](QDialog& dialog) {
     if (qobject_cast<TFRadio*>(&dialog)) ++opened_windows;

@@ -87,10 +87,8 @@ class TournamentGameTest : public ::testing::Test {
         QStringList{QStringLiteral("--relay"), QStringLiteral("127.0.0.1:%1").arg(relay_base_)});
     ASSERT_TRUE(server_->Started()) << server_->Process().readAllStandardError().toStdString();
     base_ = server_->Url("");
-    dir_ = fs::path(folder_.path().toStdString()) / "quorvex";
-    fs::create_directories(dir_);
-    ASSERT_TRUE(WriteClubFile(ClubFilePath(dir_, false), FreshClubFile()).ok);
-    ASSERT_TRUE(WriteClubFile(ClubFilePath(dir_, true), FreshClubFile()).ok);
+    dir_ = ProgramFolder(folder_.path());
+    ASSERT_FALSE(dir_.empty());
     CurlHttpClient http;
     AccountService service(http, base_ + "/account.php");
     ASSERT_EQ(service.Register(RigaMember("Anna", "secret-1")), RegisterResult::Created);
