@@ -178,12 +178,15 @@ inline const std::array<FileKind, 10> kFileKinds = {{
     {"StationList", "ZefRadio.ser",
      [](const fs::path& folder, int which) {
        // The real download step, with the server's answer given.
+       // The two answers are made once, so that the loop's time goes to the download step.
+       static const std::string answers[2] = {StationListBytes(StationListText(0)),
+                                              StationListBytes(StationListText(1))};
        testing::OfflineHttp http;
        http.answer = [which](const HttpRequest&) {
          HttpReply reply;
          reply.ok = true;
          reply.status = 200;
-         reply.body = StationListBytes(StationListText(which));
+         reply.body = answers[which];
          return reply;
        };
        return DownloadStationList(http, RadioFolders(folder));
