@@ -47,6 +47,13 @@ quorvex_build() {
     cmake --build "$QUORVEX_ROOT/build" --parallel "$(nproc)" "${targets[@]}"
 }
 
+# The same sources with AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of their own.
+quorvex_build_sanitized() {
+  cmake -S "$QUORVEX_ROOT" -B "$QUORVEX_ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Release \
+    -DQUORVEX_SANITIZE=ON &&
+    cmake --build "$QUORVEX_ROOT/build-sanitize" --parallel "$(nproc)"
+}
+
 # Starts the online services on this machine when the game's built-in address is a local one
 # and nothing answers there yet. The server keeps running for other game windows.
 quorvex_start_local_server() {
