@@ -45,6 +45,17 @@ CurlHttpClient::CurlHttpClient() : CurlHttpClient(Limits{}) {}
 CurlHttpClient::CurlHttpClient(Limits limits) : limits_(limits) {
   GlobalInit();
   handle_ = curl_easy_init();
+  CURL* curl = static_cast<CURL*>(handle_);
+  if (!curl) return;
+  // What every exchange shares is set once. The handle is never reset: with Debian's libcurl a
+  // reset after turning the cookie engine on loses memory on every exchange. Cookies are kept
+  // for the run; no redirect is followed anywhere.
+  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limits_.connect_ms);
+  curl_easy_setopt(curl, CURLOPT_COOKIEFILE, "");
+  curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Collect);
 }
 
 CurlHttpClient::~CurlHttpClient() {
@@ -71,24 +82,17 @@ HttpReply CurlHttpClient::Exchange(const HttpRequest& request) {
     return reply;
   }
   if (busy_) busy_(true);
-  curl_easy_reset(curl);
   Sink sink;
   sink.max = request.max_body ? request.max_body : limits_.max_body;
   sink.pass_on = &request.on_body;
+  // Everything an exchange may change is set again for each one.
   curl_easy_setopt(curl, CURLOPT_URL, request.url.c_str());
-  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limits_.connect_ms);
   curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, LimitOf(request.limit));
   // A reply that announces more than the cap is refused before any of it is read.
   curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.max));
-  // Cookies are kept for the run; no redirect is followed anywhere.
-  curl_easy_setopt(curl, CURLOPT_COOKIEFILE, "");
-  curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
-  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Collect);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
-  if (!request.user_agent.empty())
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, request.user_agent.c_str());
+  curl_easy_setopt(curl, CURLOPT_USERAGENT,
+                   request.user_agent.empty() ? nullptr : request.user_agent.c_str());
   curl_slist* headers = nullptr;
   if (request.post) {
     curl_easy_setopt(curl, CURLOPT_POST, 1L);
@@ -96,6 +100,7 @@ HttpReply CurlHttpClient::Exchange(const HttpRequest& request) {
     curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE, static_cast<long>(request.body.size()));
     headers = curl_slist_append(headers, ("Content-Type: " + request.content_type).c_str());
   } else {
+    curl_easy_setopt(curl, CURLOPT_POSTFIELDS, nullptr);
     curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
   }
   if (!request.accept.empty())
@@ -106,8 +111,9 @@ HttpReply CurlHttpClient::Exchange(const HttpRequest& request) {
 
   const CURLcode code = curl_easy_perform(curl);
   curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply.status);
-  curl_slist_free_all(headers);
   curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
+  curl_slist_free_all(headers);
+  curl_easy_setopt(curl, CURLOPT_WRITEDATA, nullptr);
   if (code != CURLE_OK) {
     reply.error = sink.too_big || code == CURLE_FILESIZE_EXCEEDED ? "reply too large"
                   : sink.refused                                  ? "reply not stored"
