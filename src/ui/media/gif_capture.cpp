@@ -21,7 +21,8 @@ CivilTime CivilTimeNow() {
           now.time().hour(), now.time().minute(), now.time().second()};
 }
 
-GifCapture::GifCapture(QWidget* window) : window_(window), banner_(new GifBanner(window)) {
+GifCapture::GifCapture(QWidget* window)
+    : QObject(window), window_(window), banner_(new GifBanner(window)) {
   timer_.setInterval(kIntervalMs);
   connect(&timer_, &QTimer::timeout, this, &GifCapture::CaptureNow);
 }
