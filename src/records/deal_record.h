@@ -96,7 +96,7 @@ bool DealRecordConsistent(const DealRecord& record);
 std::string DealRecordBytes(const std::vector<DealRecord>& records);
 struct DealRecordRead {
   std::vector<DealRecord> records;
-  int damaged = 0;  // records refused for a wrong checksum, a cut or an inconsistent deal
+  int damaged = 0;    // records refused for a wrong checksum, a cut or an inconsistent deal
   bool whole = true;  // false when anything in the bytes could not be read as a record
 };
 DealRecordRead ParseDealRecords(std::string_view bytes);
