@@ -59,6 +59,7 @@ void GameController::StartSession(TableRole role, const SessionPlayer& player,
 
 void GameController::StartDeal(bool continue_session) {
   // 1. The table with a full stock and an empty centre.
+  view_.OfferReview(false);
   view_.ChooseDealBack();
   view_.ShowScreen(Screen::Table);
   view_.ClearTableCentre(0);
@@ -90,7 +91,14 @@ void GameController::StartDeal(bool continue_session) {
 
   // 6. Whoever holds the authority shuffles; the others were dealt from the deck they received.
   if (role_ == TableRole::SinglePlayer || role_ == TableRole::LanServer) {
-    ShuffleDeck(state_, random_);
+    if (replay_ && role_ == TableRole::SinglePlayer) {
+      for (int i = 1; i <= 52; ++i) {
+        state_.Deck[i] = DealRecordCard(replay_->deck[i - 1]);
+        state_.DeckRank[i] = RankValue(state_.Deck[i]);
+      }
+    } else {
+      ShuffleDeck(state_, random_);
+    }
     DealCards(state_, role_);
     if (role_ == TableRole::LanServer && link_)
       link_->SendMessage(DeckMessageOf(state_.Deck, state_.DeckRank));
@@ -99,6 +107,12 @@ void GameController::StartDeal(bool continue_session) {
 
   // 7. The deal's numbers and an empty trick, pile and auction.
   SetVulnerabilityAndFirstSeat(state_, role_);
+  if (replay_ && role_ == TableRole::SinglePlayer) {
+    // The deal played again keeps its seats: who calls first and who is vulnerable.
+    state_.FirstSeat = replay_->first_seat;
+    state_.Vulnerability = replay_->vulnerability;
+  }
+  replay_.reset();
   state_.Phase = state_.Leader = state_.DrawFirst = state_.FirstSeat;
   state_.TrickSlot = 1;
   state_.TrickNo = 1;
@@ -393,9 +407,19 @@ void GameController::FinishDeal() {
   RecordDeal(score.receiver == state_.Declarer ? score.points : -score.points);
 }
 
+bool GameController::PlayAgain(const DealRecord& record) {
+  if (role_ != TableRole::SinglePlayer || !in_session_ || state_.Phase != PhaseDealOver ||
+      !main_button_.enabled || !DealRecordConsistent(record))
+    return false;
+  replay_ = record;
+  OnMainButton();
+  return true;
+}
+
 void GameController::RecordDeal(int32_t declarer_score) {
   hooks_.DealRecorded(
       CaptureDeal(state_, auction_.Table(), role_, names_[1], names_[2], declarer_score));
+  view_.OfferReview(true);
 }
 
 void GameController::ApplyCycleRules() {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "game/deal_state.h"
@@ -80,6 +81,9 @@ class GameController {
   void OnBiddingOpened();
   void OnLocalCall(int code);
   void OnBiddingOk();
+  // "Play this deal again": at the end of a deal against the computer whose session goes on, the
+  // next deal is dealt from the record's deck with its seats. False when that cannot be now.
+  bool PlayAgain(const DealRecord& record);
   // "Exit to menu" from the popup menu: asks first; true when the session was left.
   bool ExitToMenu();
   // The window is being closed; true when it may close.
@@ -177,6 +181,8 @@ class GameController {
   AuctionEngine auction_;
   TableRole role_ = TableRole::SinglePlayer;
   std::string names_[3];
+  // The deal to deal again instead of a shuffled one, for the next deal only.
+  std::optional<DealRecord> replay_;
   int32_t initial_score_ = 0;
   int session_deals_ = 0;
   bool in_session_ = false;

@@ -91,6 +91,8 @@ class TableView {
   // and drawn; the deal has been scored and its result drawn.
   virtual void BeginDealRecording() {}
   virtual void EndDealRecording() {}
+  // The deal that ended may be reviewed ("Review" beside "Next game"), until the next deal.
+  virtual void OfferReview(bool on) { (void)on; }
   // A new deal is about to be laid out: the window picks the deal's card back.
   virtual void ChooseDealBack() {}
   // The chat of a two-player game: its history and input shown or hidden, a line added by a

@@ -335,6 +335,35 @@ TEST_F(ControllerTest, ComputerDeclaresAfterTheDoubleAndRedouble) {
             leader_hand.end());
 }
 
+TEST_F(ControllerTest, ADealPlayedAgainDealsTheSameCardsToTheSameSeats) {
+  Start(1);
+  const TDealState& s = controller.State();
+  const auto first_hands = s.Hand;
+  const uint8_t first_seat = s.FirstSeat, vulnerability = s.Vulnerability;
+  opponent.calls = {kCallPass};
+  PlayDrawPhase();
+  Bid({kCallPass});
+  ASSERT_EQ(s.Phase, PhaseDealOver);
+  ASSERT_EQ(hooks.deals_recorded.size(), 1u);
+  const DealRecord record = hooks.deals_recorded[0];
+
+  EXPECT_FALSE(controller.PlayAgain(DealRecord{}));  // nothing to deal from
+  ASSERT_TRUE(controller.PlayAgain(record));
+  EXPECT_EQ(s.DealNo, 3);  // the session goes on with the deal as its next one
+  EXPECT_EQ(s.Hand, first_hands);
+  EXPECT_EQ(s.FirstSeat, first_seat);
+  EXPECT_EQ(s.Vulnerability, vulnerability);
+  for (int i = 1; i <= 52; ++i) EXPECT_EQ(s.Deck[i], DealRecordCard(record.deck[i - 1]));
+  EXPECT_FALSE(controller.PlayAgain(record));  // only at the end of a deal
+
+  // The deal after it is shuffled again.
+  opponent.calls = {kCallPass};
+  PlayDrawPhase();
+  Bid({kCallPass});
+  controller.OnMainButton();
+  EXPECT_NE(s.Hand, first_hands);
+}
+
 TEST_F(ControllerTest, PassedOutDealIsNotScored) {
   opponent.calls = {kCallPass};
   Start();

@@ -183,6 +183,7 @@ void MainWindow::LoadCursors() {
 void MainWindow::PlaceWidgets() {
   main_button_->setGeometry(layout_.MainButton());
   end_button_->setGeometry(layout_.EndButton());
+  review_button_->setGeometry(layout_.Place(table::kReviewButton));
   play_button_->setGeometry(layout_.Place(kPlayButton));
   exit_button_->setGeometry(layout_.Place(kExitButton));
   options_button_->setGeometry(layout_.Place(kOptionsButton));
@@ -192,7 +193,8 @@ void MainWindow::PlaceWidgets() {
   font.setBold(true);
   font.setPixelSize(layout_.Size(14));
   for (QPushButton* button :
-       {static_cast<QPushButton*>(main_button_), static_cast<QPushButton*>(end_button_)})
+       {static_cast<QPushButton*>(main_button_), static_cast<QPushButton*>(end_button_),
+        static_cast<QPushButton*>(review_button_)})
     button->setFont(font);
   font.setPixelSize(layout_.Size(17));
   play_button_->setFont(font);
@@ -236,6 +238,7 @@ void MainWindow::ApplyLanguage() {
   exit_button_->setText(Qs(Text(Tx::Exit)));
   main_button_->setText(Shown(main_caption_));
   end_button_->setText(Shown(end_caption_));
+  review_button_->setText(Shown(review_caption_));
   score_action_->setText(Qs(Text(Tx::GeneralScore)));
   exit_action_->setText(Qs(Text(Tx::ExitToMenu)));
   rename_action_->setText(Qs(Text(Tx::ChangeName)));
@@ -299,6 +302,11 @@ void MainWindow::BuildButtons() {
   main_button_ = make(ColorSB::DGreen);
   Remember(end_caption_, Text(Tx::ExitToMenu));
   end_button_ = make(ColorSB::DRed);
+  review_button_ = make(ColorSB::DNavy);
+  Remember(review_caption_, Text(Tx::ReviewButton));
+  connect(review_button_, &QPushButton::clicked, this, [this] {
+    if (open_review_) open_review_();
+  });
   connect(main_button_, &QPushButton::clicked, this, [this] {
     if (controller_) controller_->OnMainButton();
   });
@@ -443,6 +451,7 @@ void MainWindow::ShowTitleOrMenuWidgets() {
   if (screen_ != Screen::Table) {
     main_button_->hide();
     end_button_->hide();
+    review_button_->hide();
   }
 }
 

@@ -95,6 +95,7 @@ class MainWindow : public QWidget, public TableView {
   void Inform(const std::string& text) override;
   void SetMainButton(const ButtonState& state) override;
   void SetEndButton(const ButtonState& state) override;
+  void OfferReview(bool on) override;
   void SetMainTimer(int interval_ms, bool running) override;
   void OpenBidding() override;
   void UpdateBidding(const AuctionTable& table, const BiddingButtons& buttons) override;
@@ -154,6 +155,9 @@ class MainWindow : public QWidget, public TableView {
   void SetChatOpener(std::function<void()> open) { open_chat_ = std::move(open); }
   // "Radio" of the popup menu; the item is greyed while nothing is set.
   void SetRadioOpener(std::function<void()> open);
+  // "Review" at the end of a deal; the button is offered only while something is set.
+  void SetReviewOpener(std::function<void()> open) { open_review_ = std::move(open); }
+  QPushButton* ReviewButton() const { return review_button_; }
   // "To change a name" during a session.
   void SetRenameHook(std::function<void()> rename) { rename_ = std::move(rename); }
   QLineEdit* ChatEdit() const { return chat_edit_; }
@@ -229,6 +233,9 @@ class MainWindow : public QWidget, public TableView {
   QTimer timer_;
   TZefCardsButton* main_button_ = nullptr;
   TZefCardsButton* end_button_ = nullptr;
+  TZefCardsButton* review_button_ = nullptr;
+  bool review_offered_ = false;
+  std::function<void()> open_review_;
   TZefCardsButton* play_button_ = nullptr;
   TZefCardsButton* exit_button_ = nullptr;
   QMenu* popup_ = nullptr;
@@ -268,6 +275,7 @@ class MainWindow : public QWidget, public TableView {
   std::function<void(const std::string&)> chat_sender_;
   MadeCaption main_caption_;
   MadeCaption end_caption_;
+  MadeCaption review_caption_;
   MadeCaption wait_text_;
   QString forecast_suffix_;  // the window title's forecast part, the same in every language
   QPointer<TFormTorg> bidding_;

@@ -230,6 +230,12 @@ void MainWindow::SetMainButton(const ButtonState& state) {
   main_button_->setVisible(state.visible && screen_ == Screen::Table);
 }
 
+void MainWindow::OfferReview(bool on) {
+  review_offered_ = on;
+  review_button_->setText(Shown(review_caption_));
+  review_button_->setVisible(on && open_review_ && screen_ == Screen::Table);
+}
+
 void MainWindow::SetEndButton(const ButtonState& state) {
   Remember(end_caption_, state.caption);
   end_button_->setText(Shown(end_caption_));

@@ -24,6 +24,8 @@ inline constexpr QRect kDealPanel{65, 205, 130, 90};
 inline constexpr QRect kChatHistory{565, 10, 130, 90};
 inline constexpr QRect kMainButton{550, 310, 160, 30};
 inline constexpr QRect kEndButton{550, 340, 160, 30};
+// "Review", above "Next game" once a deal has ended.
+inline constexpr QRect kReviewButton{550, 280, 160, 30};
 // The computer's search progress, on the free felt left of the upper hand.
 inline constexpr QRect kProgressBar{20, 55, 90, 15};
 
