@@ -186,10 +186,11 @@ std::optional<DealAnalysis> AnalyseDeal(const DealRecord& record, const ReviewPr
   if (contract) replay = ReplayPlay(record, hands, opening_leader, trump);
   const int points = static_cast<int>(replay.points.size());
   // A point is searched unless its value follows from the next one; the last point (after the
-  // last card, when the play stopped early) has no next one.
+  // last card, when the play stopped early) has no next one. The opening point is the forecast's
+  // search in the contract's denomination.
   std::vector<bool> search(points, false);
   int total = kDenominations;
-  for (int k = 0; k < points; ++k) {
+  for (int k = 1; k < points; ++k) {
     search[k] = k == replay.cards || !OneChoice(replay.points[k]);
     if (search[k]) ++total;
   }
@@ -209,7 +210,8 @@ std::optional<DealAnalysis> AnalyseDeal(const DealRecord& record, const ReviewPr
   }
 
   std::vector<int> value(points, 0);
-  for (int k = 0; k < points; ++k) {
+  if (points > 0) value[0] = analysis.forecast[opening_leader][denomination];
+  for (int k = 1; k < points; ++k) {
     if (!search[k]) continue;
     if (!go_on()) return std::nullopt;
     value[k] = MoverTricks(replay.points[k], trump, cache);
@@ -221,7 +223,7 @@ std::optional<DealAnalysis> AnalyseDeal(const DealRecord& record, const ReviewPr
   analysis.cards.resize(replay.cards);
   for (int k = replay.cards - 1; k >= 0; --k) {
     const int after = TricksAfter(replay, k, k + 1 < points ? value[k + 1] : 0);
-    if (!search[k]) value[k] = after;
+    if (k > 0 && !search[k]) value[k] = after;
     analysis.cards[k].best = static_cast<uint8_t>(value[k]);
     analysis.cards[k].cost = static_cast<uint8_t>(value[k] > after ? value[k] - after : 0);
   }
