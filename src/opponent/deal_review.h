@@ -22,8 +22,9 @@ using ReviewProgress = std::function<bool(int done, int total)>;
 // keeps the opening lead of the game (the seat that did not call first leads), whoever declares.
 //
 // A record is reviewed as far as it can be played: the cards stop before the first one that the
-// seat to move does not hold or that fails to follow suit, and a record without two proper hands
-// or a first seat gets an empty review. Nothing in a record can make it fail.
+// seat to move does not hold or that fails to follow suit. A deal without a contract (passed out)
+// gets the forecast only, and a record without two proper hands or a first seat an empty review.
+// Nothing in a record can make it fail.
 std::optional<DealAnalysis> AnalyseDeal(const DealRecord& record, const ReviewProgress& progress);
 
 }  // namespace quorvex
