@@ -67,8 +67,8 @@ struct DealRecord {
   uint8_t first_seat = 0;     // the seat that calls first
   uint8_t first_leader = 0;   // the seat that led the first trick of the draw
   uint8_t vulnerability = 0;  // 0 none, 1 or 2 that seat, 3 both
-  // The deck in dealing order as deck numbers 1..52 (DeckCard): cards 1..26 dealt alternately,
-  // then the stock.
+  // The deck in dealing order as deck numbers 1..52 (DeckCard): cards 1..13 to one seat and
+  // 14..26 to the other, then the stock.
   std::array<uint8_t, 52> deck{};
   // The thirteen cards of each seat when the auction began (row 0 unused), deck numbers.
   std::array<std::array<uint8_t, 13>, 3> hands{};
