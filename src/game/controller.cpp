@@ -407,10 +407,13 @@ void GameController::FinishDeal() {
   RecordDeal(score.receiver == state_.Declarer ? score.points : -score.points);
 }
 
+bool GameController::CanPlayAgain() const {
+  return role_ == TableRole::SinglePlayer && in_session_ && state_.Phase == PhaseDealOver &&
+         main_button_.enabled;
+}
+
 bool GameController::PlayAgain(const DealRecord& record) {
-  if (role_ != TableRole::SinglePlayer || !in_session_ || state_.Phase != PhaseDealOver ||
-      !main_button_.enabled || !DealRecordConsistent(record))
-    return false;
+  if (!CanPlayAgain() || !DealRecordConsistent(record)) return false;
   replay_ = record;
   OnMainButton();
   return true;

@@ -84,6 +84,7 @@ class GameController {
   // "Play this deal again": at the end of a deal against the computer whose session goes on, the
   // next deal is dealt from the record's deck with its seats. False when that cannot be now.
   bool PlayAgain(const DealRecord& record);
+  bool CanPlayAgain() const;
   // "Exit to menu" from the popup menu: asks first; true when the session was left.
   bool ExitToMenu();
   // The window is being closed; true when it may close.

@@ -145,6 +145,8 @@ TFReview::TFReview(DealRecord record, const Settings& settings, DealAnalyser ana
                                       SeatName(record_.declarer)));
   FinishDesign();
 
+  play_again_button_->setEnabled(false);
+  save_button_->setEnabled(false);
   FillSteps();
   GoTo(0);
   if (record_.analysis || record_.contract == 0) {
@@ -152,6 +154,16 @@ TFReview::TFReview(DealRecord record, const Settings& settings, DealAnalyser ana
   } else {
     StartAnalysis();
   }
+}
+
+void TFReview::SetPlayAgain(std::function<void(const DealRecord&)> play) {
+  play_again_ = std::move(play);
+  play_again_button_->setEnabled(bool(play_again_));
+}
+
+void TFReview::SetSavePbn(std::function<void(const DealRecord&)> save) {
+  save_pbn_ = std::move(save);
+  save_button_->setEnabled(bool(save_pbn_));
 }
 
 TFReview::~TFReview() {

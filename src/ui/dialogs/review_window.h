@@ -42,8 +42,9 @@ class TFReview : public DesignedDialog {
     analysed_ = std::move(analysed);
   }
   // "Play this deal again" (the window closes first) and "Save as PBN…".
-  void SetPlayAgain(std::function<void(const DealRecord&)> play) { play_again_ = std::move(play); }
-  void SetSavePbn(std::function<void(const DealRecord&)> save) { save_pbn_ = std::move(save); }
+  // Each button is enabled only while its action is set.
+  void SetPlayAgain(std::function<void(const DealRecord&)> play);
+  void SetSavePbn(std::function<void(const DealRecord&)> save);
 
   const DealRecord& Record() const { return record_; }
   // 0 is the auction; n the table after the contract's n-th card.

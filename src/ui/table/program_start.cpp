@@ -41,6 +41,7 @@
 #include "ui/dialogs/resource_download.h"
 #include "ui/online/passport_window.h"
 #include "ui/online/stats_window.h"
+#include "ui/table/deal_reviews.h"
 #include "ui/table/hint_style.h"
 
 namespace quorvex {
@@ -129,6 +130,9 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   HookMenuDecorations();
   HookTournament();
   HookRadio();
+  reviews_ =
+      std::make_unique<DealReviews>(places_.program_dir, settings_.Get(), controller_, keeper_);
+  window_.SetReviewOpener([this] { reviews_->OpenLast(&window_); });
   window_.SetStatisticsOpener([this] { OpenStatistics(); });
   window_.SetRenameHook([this] { RenameMember(); });
   club_menu_.SetPublicAddress([this]() -> std::optional<OwnAddress> {

@@ -35,6 +35,7 @@ namespace quorvex {
 class AccountLamp;
 class PlaylistPlayer;
 class RadioSet;
+class DealReviews;
 class CalendarCards;
 class NoticeSign;
 class TournamentLobbyKeeper;
@@ -107,6 +108,7 @@ class ProgramStart {
   TournamentLobbyKeeper& TourLobby() { return *tour_lobby_; }
   RadioSet& Radio() { return *radio_; }
   PlaylistPlayer& Playlist() { return *playlist_; }
+  DealReviews& Reviews() { return *reviews_; }
   // The tournament lobby, from the menu; "Log in to your account!" while not logged in.
   void OpenTournament();
 
@@ -160,6 +162,7 @@ class ProgramStart {
   std::unique_ptr<TournamentLobbyKeeper> tour_lobby_;
   // The internet radio and the online playlist.
   std::unique_ptr<RadioSet> radio_;
+  std::unique_ptr<DealReviews> reviews_;
   std::unique_ptr<PlaylistPlayer> playlist_;
   bool started_ = false;
   bool music_on_at_start_ = false;
