@@ -228,7 +228,10 @@ std::string ForecastTable(const DealAnalysis& analysis) {
   for (int seat = 1; seat <= 2; ++seat)
     for (int d = 1; d <= 5; ++d)
       if (analysis.forecast[seat][d] > 13) return {};
-  std::string text = TagLine("OptimumResultTable", "Declarer;Denomination\\2R;Result\\2R");
+  // The column layout's backslashes are the notation's own ("\2R": two characters, right
+  // aligned), not escapes: they are written as they stand, as other programs write them.
+  std::string text =
+      std::string("[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]") + kLineEnd;
   for (int seat = 1; seat <= 2; ++seat) {
     for (int d = 5; d >= 1; --d) {
       char line[32];

@@ -92,8 +92,9 @@ struct GameReader {
           continue;
         }
         const int rank = PbnRankValue(c);
-        const auto card = static_cast<uint8_t>((rank - 1) * 4 + kSuitOrder[suit] + 1);
-        if (rank == 0 || seen[card]) {
+        const auto card =
+            rank == 0 ? uint8_t{0} : static_cast<uint8_t>((rank - 1) * 4 + kSuitOrder[suit] + 1);
+        if (card == 0 || seen[card]) {
           Fail("bad or repeated card in the deal's hand '" + std::string(hand) + "'");
           return;
         }
@@ -394,7 +395,8 @@ PbnRead ReadPbnGames(std::string_view text) {
         i = close + 1;
       } else if (c == '[') {
         in_game = true;
-        // [Name "value"], the value's quotes and backslashes escaped by a backslash.
+        // [Name "value"], the value's quotes and backslashes escaped by a backslash; any other
+        // backslash stands for itself.
         size_t at = i + 1;
         while (at < line.size() && IsBlank(line[at])) ++at;
         const size_t name_start = at;
@@ -405,7 +407,8 @@ PbnRead ReadPbnGames(std::string_view text) {
         bool closed = false;
         if (!name.empty() && at < line.size() && line[at] == '"') {
           for (++at; at < line.size(); ++at) {
-            if (line[at] == '\\' && at + 1 < line.size()) {
+            if (line[at] == '\\' && at + 1 < line.size() &&
+                (line[at + 1] == '"' || line[at + 1] == '\\')) {
               value += line[++at];
             } else if (line[at] == '"') {
               closed = true;
