@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "game/deal.h"
+#include "game/deal_capture.h"
 #include "game/trick.h"
 #include "locale/lang_text.h"
 #include "net/lan_messages.h"
@@ -348,6 +349,7 @@ void GameController::OnBiddingOk() {
   if (outcome == AuctionOutcome::PassedOut) {
     SetMain(Text(Tx::NextGame), false);
     ApplyCycleRules();
+    RecordDeal(0);
   }
   RedrawPlates();
   UpdateMoveClock();
@@ -388,6 +390,12 @@ void GameController::FinishDeal() {
   ApplyCycleRules();
   RedrawPlates();
   view_.EndDealRecording();
+  RecordDeal(score.receiver == state_.Declarer ? score.points : -score.points);
+}
+
+void GameController::RecordDeal(int32_t declarer_score) {
+  hooks_.DealRecorded(
+      CaptureDeal(state_, auction_.Table(), role_, names_[1], names_[2], declarer_score));
 }
 
 void GameController::ApplyCycleRules() {
@@ -470,6 +478,7 @@ void GameController::OnPeerClose() {
     state_.Phase = PhaseDealOver;
     SetMain(Text(Tx::NextGame), false);
     ApplyCycleRules();
+    RecordDeal(0);
   } else if (!state_.ContractPlayBegun()) {
     state_.Phase = state_.Leader = state_.DrawFirst = leader;
   }

@@ -13,6 +13,7 @@
 #include "game/scoring.h"
 #include "game/table_view.h"
 #include "opponent/auction_engine.h"
+#include "records/deal_record.h"
 
 namespace quorvex {
 
@@ -38,6 +39,8 @@ class SessionHooks {
   virtual void Disconnect() {}
   // The session was left before its end ("Exit to menu", closing the window, a lost peer).
   virtual void SessionLeft() {}
+  // A deal ended, played out or passed out: its record, without the time, for the deal records.
+  virtual void DealRecorded(const DealRecord& record) { (void)record; }
 };
 
 struct ControllerOptions {
@@ -146,6 +149,8 @@ class GameController {
   void SetEnd(bool enabled);
   void ResolveTrick();
   void StartAuction();
+  // Hands the record of the deal that just ended to the hooks.
+  void RecordDeal(int32_t declarer_score);
   void HandleAuctionOutcome(AuctionOutcome outcome);
   void FinishDeal();
   void ApplyCycleRules();

@@ -21,7 +21,7 @@ inline constexpr const char* kDealRecordFileName = "Quorva_deals.qdr";
 inline constexpr int kDealRecordLimitDefault = 1000;
 inline constexpr int kDealRecordLimitMax = 100000;
 
-// One call of the auction: the shared seat (1 or 2) and the call code (1..35 a bid, 36 double,
+// One call of the auction: the seat (1 or 2) and the call code (1..35 a bid, 36 double,
 // 37 redouble, 38 pass).
 struct DealCall {
   uint8_t seat = 0;
@@ -43,7 +43,7 @@ struct CardReview {
 struct DealAnalysis {
   // One entry per card of the contract play, in the order played.
   std::vector<CardReview> cards;
-  // The computer's forecast: tricks each shared seat (1, 2; row 0 unused) would take as declarer
+  // The computer's forecast: tricks each seat (1, 2; row 0 unused) would take as declarer
   // in each denomination (1 clubs .. 5 no trump; column 0 unused), both playing best, the opening
   // lead as the game gives it.
   std::array<std::array<uint8_t, 6>, 3> forecast{};
@@ -61,16 +61,16 @@ struct DealRecord {
   int64_t time = 0;
   DealKind kind = DealKind::Computer;
   int32_t deal_no = 0;
-  // The players' names by shared seat (index 0 unused); seat 1 is this machine's player in a game
-  // against the computer.
+  // Seats are numbered as this machine's table has them: 2 is this machine's player (at the
+  // bottom), 1 the computer or the other player. The players' names in UTF-8 (index 0 unused).
   std::array<std::string, 3> names;
-  uint8_t first_seat = 0;     // the shared seat that calls first
-  uint8_t first_leader = 0;   // the shared seat that led the first trick of the draw
-  uint8_t vulnerability = 0;  // 0 none, 1 or 2 that shared seat, 3 both
+  uint8_t first_seat = 0;     // the seat that calls first
+  uint8_t first_leader = 0;   // the seat that led the first trick of the draw
+  uint8_t vulnerability = 0;  // 0 none, 1 or 2 that seat, 3 both
   // The deck in dealing order as deck numbers 1..52 (DeckCard): cards 1..26 dealt alternately,
   // then the stock.
   std::array<uint8_t, 52> deck{};
-  // The thirteen cards of each shared seat when the auction began (row 0 unused), deck numbers.
+  // The thirteen cards of each seat when the auction began (row 0 unused), deck numbers.
   std::array<std::array<uint8_t, 13>, 3> hands{};
   std::vector<DealCall> calls;
   // The 26 cards of the draw and the contract play's cards (26 when the deal was played out), in
@@ -79,7 +79,7 @@ struct DealRecord {
   std::vector<uint8_t> contract_play;
   uint8_t contract = 0;  // the bid code, 0 when passed out
   uint8_t doubling = 0;  // 0, 1 doubled, 2 redoubled
-  uint8_t declarer = 0;  // shared seat
+  uint8_t declarer = 0;  // seat
   uint8_t declarer_tricks = 0;
   int32_t declarer_score = 0;  // the deal's score for the declarer (negative when it went down)
   std::optional<DealAnalysis> analysis;
@@ -96,7 +96,7 @@ bool DealRecordConsistent(const DealRecord& record);
 std::string DealRecordBytes(const std::vector<DealRecord>& records);
 struct DealRecordRead {
   std::vector<DealRecord> records;
-  int damaged = 0;  // records refused for a wrong checksum, a cut or an inconsistent deal
+  int damaged = 0;    // records refused for a wrong checksum, a cut or an inconsistent deal
   bool whole = true;  // false when anything in the bytes could not be read as a record
 };
 DealRecordRead ParseDealRecords(std::string_view bytes);

@@ -7,6 +7,7 @@
 #include "locale/lang_text.h"
 #include "records/club_file.h"
 #include "records/fixed_fields.h"
+#include "records/keep_aside.h"
 #include "settings/safe_file_write.h"
 
 namespace quorvex {
@@ -72,20 +73,6 @@ std::optional<std::chrono::system_clock::time_point> ModifiedTime(const fs::path
   if (error) return std::nullopt;
   return std::chrono::time_point_cast<std::chrono::system_clock::duration>(
       std::chrono::file_clock::to_sys(time));
-}
-
-// Moves a damaged file out of the numbering so that a fresh file can take its number while
-// whatever could still be read from it stays on disk.
-bool KeepAside(const fs::path& file) {
-  for (int attempt = 1; attempt <= 1000; ++attempt) {
-    fs::path aside = file;
-    aside += attempt == 1 ? ".damaged" : ".damaged" + std::to_string(attempt);
-    std::error_code error;
-    if (fs::exists(fs::symlink_status(aside, error))) continue;
-    fs::rename(file, aside, error);
-    return !error;
-  }
-  return false;
 }
 
 }  // namespace
@@ -170,7 +157,7 @@ HistoryWrite WriteHistory(const fs::path& program_dir, std::span<const HisStr> r
       continue;
     if (parsed.valid) {
       lines = std::move(parsed.record_lines);
-    } else if (fs::exists(fs::symlink_status(file, error)) && !KeepAside(file)) {
+    } else if (fs::exists(fs::symlink_status(file, error)) && !KeepDamagedFileAside(file)) {
       out.write = failed;
       return out;
     }

@@ -23,6 +23,7 @@
 #include "online/world_records.h"
 #include "online/world_stats.h"
 #include "records/club_file.h"
+#include "records/deal_record.h"
 #include "records/history_file.h"
 #include "records/pbn_export.h"
 #include "settings/settings_file.h"
@@ -69,6 +70,44 @@ void Files(const fs::path& scratch, const fs::path& source) {
   const HistoryWrite write = WriteHistory(scratch, records, HistoryStamp{21, 7, "10.12.2026"});
   if (!write.write.ok) std::abort();
   Seed("history_file", "three_sessions", FileBytes(HistoryFilePath(scratch, 1)));
+
+  // Two deals: one played out with its review, one passed out.
+  DealRecord deal;
+  for (int i = 0; i < 52; ++i) deal.deck[i] = static_cast<uint8_t>((i * 7) % 52 + 1);
+  deal.time = 1797000000;
+  deal.deal_no = 4;
+  deal.names = {"", "Anna", "Bob"};
+  deal.first_seat = deal.first_leader = 1;
+  deal.vulnerability = 2;
+  deal.draw_play.assign(deal.deck.begin(), deal.deck.begin() + 26);
+  for (int i = 0; i < 13; ++i) {
+    deal.hands[1][i] = deal.deck[26 + i];
+    deal.hands[2][i] = deal.deck[39 + i];
+    deal.contract_play.push_back(deal.hands[2][i]);
+    deal.contract_play.push_back(deal.hands[1][i]);
+  }
+  deal.calls = {{1, 1}, {2, 25}, {1, 36}, {2, 38}};
+  deal.contract = 25;
+  deal.doubling = 1;
+  deal.declarer = 2;
+  deal.declarer_tricks = 11;
+  deal.declarer_score = 850;
+  DealAnalysis review;
+  review.cards.assign(26, CardReview{6, 1});
+  review.forecast[1] = {0, 4, 5, 6, 7, 8};
+  review.forecast[2] = {0, 9, 8, 7, 6, 5};
+  review.best_tricks = 12;
+  review.best_score = 1210;
+  deal.analysis = review;
+  DealRecord passed = deal;
+  passed.time += 600;
+  passed.calls = {{1, 38}, {2, 38}};
+  passed.contract = passed.doubling = passed.declarer = passed.declarer_tricks = 0;
+  passed.declarer_score = 0;
+  passed.contract_play.clear();
+  passed.analysis.reset();
+  Seed("deal_records", "two_deals", DealRecordBytes({deal, passed}));
+  Seed("deal_records", "empty", DealRecordBytes({}));
 
   std::vector<DealRecord> deals;
   for (unsigned seed = 1; seed <= 3; ++seed) {

@@ -41,7 +41,9 @@ class CountingHooks : public SessionHooks {
       timer_running_at_end = view_->timer_running;
     }
   }
+  void DealRecorded(const DealRecord& record) override { deals_recorded.push_back(record); }
   int saves = 0;
+  std::vector<DealRecord> deals_recorded;
   int32_t balance = -1;
   int deals = -1;
   Screen screen_at_end = Screen::Title;
@@ -305,6 +307,32 @@ TEST_F(ControllerTest, ComputerDeclaresAfterTheDoubleAndRedouble) {
   EXPECT_EQ(s.Phase, 2);  // the player leads
   PlayContract();
   EXPECT_EQ(view.results.size(), 1u);
+
+  // The deal's record: the calls in order, the hands the play began with, every card.
+  ASSERT_EQ(hooks.deals_recorded.size(), 1u);
+  const DealRecord& r = hooks.deals_recorded[0];
+  EXPECT_TRUE(DealRecordConsistent(r));
+  EXPECT_EQ(r.names[1], "PC");
+  EXPECT_EQ(r.names[2], "Ann");
+  EXPECT_EQ(r.first_seat, 1);
+  EXPECT_EQ(r.calls,
+            (std::vector<DealCall>{{1, 5}, {2, kCallDouble}, {1, kCallRedouble}, {2, kCallPass}}));
+  EXPECT_EQ(r.contract, 5);
+  EXPECT_EQ(r.doubling, 2);
+  EXPECT_EQ(r.declarer, 1);
+  EXPECT_EQ(r.declarer_tricks, s.Tricks[1]);
+  const DealScore& score = view.results[0];
+  EXPECT_EQ(r.declarer_score, score.receiver == 1 ? score.points : -score.points);
+  for (int i = 1; i <= 52; ++i) EXPECT_EQ(DealRecordCard(r.deck[i - 1]), s.Deck[i]);
+  for (int seat = 1; seat <= 2; ++seat)
+    for (int slot = 1; slot <= 13; ++slot)
+      EXPECT_EQ(DealRecordCard(r.hands[seat][slot - 1]), s.Hand[seat + 2][slot]);
+  EXPECT_EQ(r.draw_play.size(), 26u);
+  ASSERT_EQ(r.contract_play.size(), 26u);
+  // The seat that did not call first leads the contract's first trick.
+  const auto& leader_hand = r.hands[2];
+  EXPECT_NE(std::find(leader_hand.begin(), leader_hand.end(), r.contract_play[0]),
+            leader_hand.end());
 }
 
 TEST_F(ControllerTest, PassedOutDealIsNotScored) {
@@ -324,6 +352,12 @@ TEST_F(ControllerTest, PassedOutDealIsNotScored) {
   EXPECT_EQ(s.MatchScore[1] + s.MatchScore[2], 0);
   EXPECT_EQ(view.main.caption, "Next game");
   EXPECT_TRUE(view.main.enabled);
+  ASSERT_EQ(hooks.deals_recorded.size(), 1u);
+  const DealRecord& r = hooks.deals_recorded[0];
+  EXPECT_TRUE(DealRecordConsistent(r));
+  EXPECT_EQ(r.contract, 0);
+  EXPECT_EQ(r.calls, (std::vector<DealCall>{{2, kCallPass}, {1, kCallPass}}));
+  EXPECT_TRUE(r.contract_play.empty());
   controller.OnMainButton();
   EXPECT_EQ(s.DealNo, 2);
   EXPECT_EQ(s.PlayState, 1);

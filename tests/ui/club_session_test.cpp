@@ -15,6 +15,7 @@
 
 #include "locale/lang_text.h"
 #include "records/club_file.h"
+#include "records/deal_record.h"
 #include "records/history_file.h"
 #include "records/rating.h"
 #include "settings/settings.h"
@@ -227,6 +228,13 @@ TEST_F(ClubSessionTest, ACycleOfTwentyDealsIsRecordedOnceInClubTopTenAndHistory)
   ASSERT_NE(balance, 0);
   EXPECT_TRUE(fs::exists(ClubFilePath(dir, false)));
   EXPECT_TRUE(ListHistoryFiles(dir).empty());  // nothing written until the end
+  // Every deal went to the deal records as it ended, the player's name with it.
+  const DealRecordRead deals = ReadDealRecords(dir);
+  EXPECT_TRUE(deals.whole);
+  ASSERT_EQ(deals.records.size(), 20u);
+  EXPECT_EQ(deals.records.back().deal_no, 20);
+  EXPECT_EQ(deals.records.back().names[2], "Ada");
+  EXPECT_EQ(keeper.LastDeal(), deals.records.back());
   QTest::mouseClick(window.EndButton(), Qt::LeftButton);
 
   EXPECT_EQ(window.CurrentScreen(), Screen::Menu);

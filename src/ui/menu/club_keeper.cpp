@@ -147,6 +147,15 @@ void ClubKeeper::SessionLeft() {
   if (menu_back_) menu_back_();
 }
 
+void ClubKeeper::DealRecorded(const DealRecord& record) {
+  DealRecord deal = record;
+  deal.time = QDateTime::currentSecsSinceEpoch();
+  // The table keeps names in the club files' code page; the records keep UTF-8.
+  for (int seat = 1; seat <= 2; ++seat) deal.names[seat] = Cp1251ToUtf8(deal.names[seat]);
+  last_deal_ = deal;
+  AddDealRecord(dir_, deal, kDealRecordLimitDefault);
+}
+
 AccountState ClubKeeper::Account() const {
   if (AsAccount()) return AccountState::RatingGame;
   return account_ ? account_->State() : AccountState::NotLoggedIn;

@@ -103,6 +103,10 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   void EndSession(int32_t balance, int deals) override;
   void Disconnect() override;
   void SessionLeft() override;
+  // Stamps the deal with the time and adds it to the deal records.
+  void DealRecorded(const DealRecord& record) override;
+  // The deal that ended last in this run, as recorded (also when the file could not be written).
+  const std::optional<DealRecord>& LastDeal() const { return last_deal_; }
 
   // The last club update, for the windows that show it.
   const std::optional<ClubSessionOutcome>& LastOutcome() const { return last_; }
@@ -165,6 +169,7 @@ class ClubKeeper : public SessionHooks, private SessionEndSteps {
   double previous_rating_ = 0;
   int32_t initial_score_ = 0;
   std::optional<ClubSessionOutcome> last_;
+  std::optional<DealRecord> last_deal_;
 };
 
 }  // namespace quorvex
