@@ -8,7 +8,6 @@
 #include "game/card.h"
 #include "game/deal_state.h"
 #include "game/trick.h"
-#include "locale/cp1251.h"
 #include "opponent/auction_table.h"
 #include "records/pbn_text.h"
 
@@ -33,8 +32,8 @@ std::string TextValue(std::string_view utf8) {
   return value;
 }
 
-std::string PlayerName(const std::string& cp1251) {
-  const std::string value = TextValue(Cp1251ToUtf8(cp1251));
+std::string PlayerName(const std::string& utf8) {
+  const std::string value = TextValue(utf8);
   return value.empty() ? "?" : value;
 }
 
@@ -126,13 +125,13 @@ bool GameAllows(const std::vector<DealCall>& before, uint8_t code) {
 // auction is marked unfinished.
 std::string AuctionSection(const DealRecord& r) {
   std::vector<std::string> calls;
-  int seat = PbnSeatOfShared(r.first_seat);
+  int seat = PbnSeatOfRecord(r.first_seat);
   std::vector<DealCall> made;
   for (size_t i = 0; i < r.calls.size(); ++i) {
     const DealCall& call = r.calls[i];
     const int expected = i % 2 == 0 ? r.first_seat : OtherSeat(r.first_seat);
     if (call.seat != expected || !GameAllows(made, call.code)) break;
-    const int target = PbnSeatOfShared(call.seat);
+    const int target = PbnSeatOfRecord(call.seat);
     while (seat != target) {
       calls.push_back("Pass");
       seat = (seat + 1) % 4;
@@ -141,7 +140,7 @@ std::string AuctionSection(const DealRecord& r) {
     seat = (seat + 1) % 4;
     made.push_back(call);
   }
-  while (!BridgeAuctionEnded(calls) && SharedSeatOfPbn(seat) == 0) {
+  while (!BridgeAuctionEnded(calls) && RecordSeatOfPbn(seat) == 0) {
     calls.push_back("Pass");
     seat = (seat + 1) % 4;
   }
@@ -183,7 +182,7 @@ std::string PlaySection(const DealRecord& r) {
     std::array<uint8_t, 4> trick{};
     const uint8_t led = play[at];
     if (!holds(leader, led)) break;
-    trick[PbnSeatOfShared(leader)] = led;
+    trick[PbnSeatOfRecord(leader)] = led;
     drop(leader, led);
     ++at;
     const int follower = OtherSeat(leader);
@@ -195,7 +194,7 @@ std::string PlaySection(const DealRecord& r) {
       break;
     }
     const uint8_t reply = play[at];
-    trick[PbnSeatOfShared(follower)] = reply;
+    trick[PbnSeatOfRecord(follower)] = reply;
     drop(follower, reply);
     ++at;
     tricks.push_back(trick);
@@ -208,7 +207,7 @@ std::string PlaySection(const DealRecord& r) {
   const bool finished = at == play.size() && play.size() == 26;
 
   std::string text;
-  const int first_column = PbnSeatOfShared(opening);
+  const int first_column = PbnSeatOfRecord(opening);
   for (const auto& trick : tricks) {
     for (int i = 0; i < 4; ++i) {
       const uint8_t card = trick[(first_column + i) % 4];
@@ -235,7 +234,7 @@ std::string ForecastTable(const DealAnalysis& analysis) {
   for (int seat = 1; seat <= 2; ++seat) {
     for (int d = 5; d >= 1; --d) {
       char line[32];
-      std::snprintf(line, sizeof line, "%c %2s %2d", PbnSeatLetter(PbnSeatOfShared(seat)),
+      std::snprintf(line, sizeof line, "%c %2s %2d", PbnSeatLetter(PbnSeatOfRecord(seat)),
                     PbnDenominationText(d).c_str(), analysis.forecast[seat][d]);
       text += line;
       text += kLineEnd;
@@ -259,23 +258,23 @@ std::string PbnGameText(const DealRecord& r, const PbnEvent& event) {
   text += TagLine("North", PlayerName(r.names[1]));
   text += TagLine("East", PlayerName(r.names[2]));
   text += TagLine("South", "");
-  text += TagLine("Dealer", std::string(1, PbnSeatLetter(PbnSeatOfShared(r.first_seat))));
+  text += TagLine("Dealer", std::string(1, PbnSeatLetter(PbnSeatOfRecord(r.first_seat))));
   text += TagLine("Vulnerable", VulnerableValue(r.vulnerability));
   text += TagLine("Deal", "N:" + HandValue(r.hands[1]) + " " + HandValue(r.hands[2]) + " - -");
   // The game's premiums are its own (two doubled overtricks earn 300, not 200): no scoring
   // method of the notation fits.
   text += TagLine("Scoring", "?");
   text += TagLine("Declarer",
-                  contract ? std::string(1, PbnSeatLetter(PbnSeatOfShared(r.declarer))) : "");
+                  contract ? std::string(1, PbnSeatLetter(PbnSeatOfRecord(r.declarer))) : "");
   text += TagLine("Contract", ContractValue(r));
   text += TagLine("Result", contract ? std::to_string(r.declarer_tricks) : "");
   if (!r.calls.empty()) {
-    text += TagLine("Auction", std::string(1, PbnSeatLetter(PbnSeatOfShared(r.first_seat))));
+    text += TagLine("Auction", std::string(1, PbnSeatLetter(PbnSeatOfRecord(r.first_seat))));
     text += AuctionSection(r);
   }
   if (contract) {
     text +=
-        TagLine("Play", std::string(1, PbnSeatLetter(PbnSeatOfShared(OtherSeat(r.first_seat)))));
+        TagLine("Play", std::string(1, PbnSeatLetter(PbnSeatOfRecord(OtherSeat(r.first_seat)))));
     text += PlaySection(r);
     text += TagLine(
         "Score", std::string(r.declarer == 1 ? "NS " : "EW ") + std::to_string(r.declarer_score));

@@ -1,10 +1,10 @@
 // Recorded deals written in the portable bridge notation (PBN 2.1, export format), so that other
 // bridge programs can show and analyse them.
 //
-// Seat 1 sits North and seat 2 East (see pbn_text.h); South and West are empty seats: no name,
-// no cards ("-" in the deal), a pass wherever the rotation asks them for a call, no card in the
-// play. The export format asks for CR LF line ends, the mandatory tags in their order, single
-// blanks between tokens and Latin-1 text.
+// The record's seat 1 sits North and seat 2 East (see pbn_text.h); South and West are empty seats:
+// no name, no cards ("-" in the deal), a pass wherever the rotation asks them for a call, no card
+// in the play. The export format asks for CR LF line ends, the mandatory tags in their order,
+// single blanks between tokens and Latin-1 text.
 #pragma once
 
 #include <span>
@@ -20,7 +20,7 @@ struct PbnEvent {
   std::string site;
 };
 
-// One game per record, in the order given. The players' names are the game's Windows-1251 bytes.
+// One game per record, in the order given.
 // A record that fails DealRecordConsistent is left out; a play that stops short or breaks a rule
 // is written up to where it still holds, then marked unfinished.
 std::string PbnText(std::span<const DealRecord> records, const PbnEvent& event);

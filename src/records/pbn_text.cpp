@@ -117,13 +117,13 @@ uint32_t NextCharacter(std::string_view text, size_t& at) {
 
 }  // namespace
 
-int PbnSeatOfShared(int shared_seat) {
-  if (shared_seat == 1) return kPbnNorth;
-  if (shared_seat == 2) return kPbnEast;
+int PbnSeatOfRecord(int record_seat) {
+  if (record_seat == 1) return kPbnNorth;
+  if (record_seat == 2) return kPbnEast;
   return -1;
 }
 
-int SharedSeatOfPbn(int pbn_seat) {
+int RecordSeatOfPbn(int pbn_seat) {
   if (pbn_seat == kPbnNorth) return 1;
   if (pbn_seat == kPbnEast) return 2;
   return 0;

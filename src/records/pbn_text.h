@@ -1,10 +1,11 @@
 // The pieces of the portable bridge notation that the PBN writer and reader share: seats, cards,
 // calls, contracts and tag values.
 //
-// Our two shared seats sit at North (seat 1) and East (seat 2). They are opponents, so they must
-// sit next to each other: a reader that knows bridge takes North and South for partners and would
-// refuse a double of "partner's" bid or name another declarer. South and West hold no cards and
-// make no calls.
+// A deal record's seat 1 (the upper seat: the computer or the other player) sits North, its seat 2
+// (this machine's player) East. The two are opponents, so they must sit next to each other: a
+// reader that knows bridge takes North and South for partners and would refuse a double of
+// "partner's" bid or name another declarer. South and West hold no cards and make no calls of
+// their own.
 #pragma once
 
 #include <cstdint>
@@ -19,10 +20,10 @@ inline constexpr int kPbnEast = 1;
 inline constexpr int kPbnSouth = 2;
 inline constexpr int kPbnWest = 3;
 
-// The seat of a shared seat (1 North, 2 East), -1 for anything else.
-int PbnSeatOfShared(int shared_seat);
-// The shared seat at a seat of the notation, 0 for South and West.
-int SharedSeatOfPbn(int pbn_seat);
+// The seat of a deal record's seat (1 North, 2 East), -1 for anything else.
+int PbnSeatOfRecord(int record_seat);
+// The deal record's seat at a seat of the notation, 0 for South and West.
+int RecordSeatOfPbn(int pbn_seat);
 char PbnSeatLetter(int pbn_seat);
 // The seat named by a letter (either case), -1 for anything else.
 int PbnSeatOf(char letter);

@@ -52,10 +52,10 @@ TEST(PbnImportTest, RoundTripOfPlayedDeals) {
     EXPECT_EQ(g.board, std::to_string(r.deal_no));
     EXPECT_EQ(g.players[kPbnNorth], "Anna");
     EXPECT_EQ(g.players[kPbnEast], "Bob");
-    EXPECT_EQ(g.dealer, PbnSeatOfShared(r.first_seat));
+    EXPECT_EQ(g.dealer, PbnSeatOfRecord(r.first_seat));
     for (int seat = 1; seat <= 2; ++seat) {
-      ASSERT_TRUE(g.hands[PbnSeatOfShared(seat)].has_value());
-      EXPECT_EQ(Sorted(*g.hands[PbnSeatOfShared(seat)]),
+      ASSERT_TRUE(g.hands[PbnSeatOfRecord(seat)].has_value());
+      EXPECT_EQ(Sorted(*g.hands[PbnSeatOfRecord(seat)]),
                 Sorted({r.hands[seat].begin(), r.hands[seat].end()}));
     }
     EXPECT_FALSE(g.hands[kPbnSouth].has_value());
@@ -63,9 +63,9 @@ TEST(PbnImportTest, RoundTripOfPlayedDeals) {
     // The game's calls, with South's and West's passes taken out.
     std::vector<DealCall> calls;
     for (const PbnCall& call : g.auction) {
-      if (SharedSeatOfPbn(call.seat) != 0)
+      if (RecordSeatOfPbn(call.seat) != 0)
         calls.push_back(
-            {static_cast<uint8_t>(SharedSeatOfPbn(call.seat)), static_cast<uint8_t>(call.code)});
+            {static_cast<uint8_t>(RecordSeatOfPbn(call.seat)), static_cast<uint8_t>(call.code)});
       else
         EXPECT_EQ(call.code, 38);
     }
@@ -79,14 +79,14 @@ TEST(PbnImportTest, RoundTripOfPlayedDeals) {
       EXPECT_TRUE(g.play.empty());
       continue;
     }
-    EXPECT_EQ(g.declarer, PbnSeatOfShared(r.declarer));
+    EXPECT_EQ(g.declarer, PbnSeatOfRecord(r.declarer));
     EXPECT_EQ(g.result, r.declarer_tricks);
-    EXPECT_EQ(g.leader, PbnSeatOfShared(OtherSeat(r.first_seat)));
+    EXPECT_EQ(g.leader, PbnSeatOfRecord(OtherSeat(r.first_seat)));
     EXPECT_EQ(g.play_finished, r.contract_play.size() == 26);
     std::vector<uint8_t> played;
     for (const PbnPlayed& p : g.play) {
       played.push_back(p.card);
-      const auto& hand = r.hands[SharedSeatOfPbn(p.seat)];
+      const auto& hand = r.hands[RecordSeatOfPbn(p.seat)];
       EXPECT_NE(std::find(hand.begin(), hand.end(), p.card), hand.end());
     }
     EXPECT_EQ(played, r.contract_play);
