@@ -201,15 +201,15 @@ struct GameReader {
     }
   }
 
+  // Tokens of other sections (the tables of other programs) are not kept.
   void Token(std::string_view token) {
+    if (section != "Auction" && section != "Play") return;
+    // Notes and marks included, a real auction or play is far shorter.
     if (++tokens > 4 * kCallLimit) {
       Fail("too many calls or cards");
       return;
     }
-    if (section == "Auction")
-      auction_tokens.emplace_back(token);
-    else if (section == "Play")
-      play_tokens.emplace_back(token);
+    (section == "Auction" ? auction_tokens : play_tokens).emplace_back(token);
   }
 
   void ReadAuction(int first_seat) {

@@ -158,6 +158,8 @@ TEST(PbnImportTest, DamagedInputIsReportedPerGame) {
   std::string fourteen_tricks, endless_auction;
   for (int i = 0; i < 14; ++i) fourteen_tricks += "- - - -\n";
   for (int i = 0; i < 500; ++i) endless_auction += "1C ";
+  std::string long_table = "[ScoreTable \"Rank\"]\n";
+  for (int i = 0; i < 2000; ++i) long_table += "1\n";
   const Case cases[] = {
       {"empty", "", 0, ""},
       {"header only", "% PBN 2.1\r\n% EXPORT\r\n", 0, ""},
@@ -189,6 +191,7 @@ TEST(PbnImportTest, DamagedInputIsReportedPerGame) {
       {"fourteen tricks", played + fourteen_tricks, 1, "more than thirteen tricks"},
       {"empty trick", played + "- - - -\nHA - - S2\n", 1, "a trick without cards"},
       {"endless auction", "[Auction \"N\"]\n" + endless_auction, 1, "too many"},
+      {"long table of another program", "[Board \"1\"]\n" + long_table, 1, ""},
       {"damage does not spread", "[Contract \"9Z\"]\n\n" + deal, 2, "bad contract"},
       {"stray tokens before a game", "garbage here\n[Board \"1\"]\n", 1, ""},
       {"comment never closed", "[Board \"1\"]\n{ open\n[Board \"2\"]\n", 1, ""},
