@@ -22,19 +22,46 @@ quorvex_install_missing() {
       missing+=("$p")
     fi
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
+  quorvex_apt_install "${missing[@]}"
+}
+
+# Installs the Debian packages named, as root or through sudo; nothing to do for none.
+quorvex_apt_install() {
+  [ $# -eq 0 ] && return 0
+  echo "Installing: $*"
   local run=()
   if [ "$(id -u)" -ne 0 ]; then
     if command -v sudo >/dev/null 2>&1; then
       run=(sudo)
     else
-      echo "These Debian packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+      echo "These Debian packages are missing and neither root nor sudo is available: $*" >&2
       return 1
     fi
   fi
   "${run[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q || return 1
-  "${run[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  "${run[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"
+}
+
+# What only the tests need: node and npm, and the "pbn" package of npm, a PBN reader of another
+# author that reads our PBN export back (tests/records). The package goes into the build folder,
+# never into the sources, and is fetched only when that version is not there yet.
+QUORVEX_TEST_PACKAGES=(nodejs npm)
+QUORVEX_PBN_READER_VERSION=1.6.1
+quorvex_install_test_tools() {
+  local missing=()
+  # A node from elsewhere than Debian may bring its own npm, which Debian's npm conflicts with:
+  # the commands count, not the package names.
+  command -v node >/dev/null 2>&1 || missing+=("${QUORVEX_TEST_PACKAGES[0]}")
+  command -v npm >/dev/null 2>&1 || missing+=("${QUORVEX_TEST_PACKAGES[1]}")
+  quorvex_apt_install "${missing[@]}" || return 1
+  local dir="$QUORVEX_ROOT/build/pbn-reader"
+  local have
+  have="$(node -p "require('$dir/node_modules/pbn/package.json').version" 2>/dev/null || true)"
+  [ "$have" = "$QUORVEX_PBN_READER_VERSION" ] && return 0
+  echo "Installing the npm package pbn@$QUORVEX_PBN_READER_VERSION into $dir"
+  mkdir -p "$dir" &&
+    (cd "$dir" && npm install --no-audit --no-fund --no-save --loglevel=error \
+      "pbn@$QUORVEX_PBN_READER_VERSION")
 }
 
 # Configures and builds: everything, or only the targets named after the build type.
@@ -50,7 +77,7 @@ quorvex_build() {
 # The same sources with AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of their own.
 quorvex_build_sanitized() {
   cmake -S "$QUORVEX_ROOT" -B "$QUORVEX_ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Release \
-    -DQUORVEX_SANITIZE=ON &&
+    -DQUORVEX_SANITIZE=ON -DQUORVEX_PBN_READER_DIR="$QUORVEX_ROOT/build/pbn-reader" &&
     cmake --build "$QUORVEX_ROOT/build-sanitize" --parallel "$(nproc)"
 }
 

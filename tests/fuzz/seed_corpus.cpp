@@ -8,6 +8,7 @@
 #include <map>
 #include <sstream>
 
+#include "../records/played_deals.h"
 #include "../support/peer_fakes.h"
 #include "net/lan_messages.h"
 #include "net/tour_frames.h"
@@ -24,6 +25,7 @@
 #include "records/club_file.h"
 #include "records/deal_record.h"
 #include "records/history_file.h"
+#include "records/pbn_export.h"
 #include "settings/settings_file.h"
 #include "sound/radio.h"
 #include "sound/radio_stations.h"
@@ -106,6 +108,17 @@ void Files(const fs::path& scratch, const fs::path& source) {
   passed.analysis.reset();
   Seed("deal_records", "two_deals", DealRecordBytes({deal, passed}));
   Seed("deal_records", "empty", DealRecordBytes({}));
+
+  std::vector<DealRecord> deals;
+  for (unsigned seed = 1; seed <= 3; ++seed) {
+    test::DealPlan plan;
+    plan.seed = seed;
+    plan.first_seat = static_cast<uint8_t>(seed % 2 + 1);
+    plan.calls = seed == 3 ? std::vector<uint8_t>{38, 38} : std::vector<uint8_t>{5, 36, 38};
+    plan.cards_played = seed == 2 ? 9 : 26;
+    deals.push_back(test::PlayedDeal(plan));
+  }
+  Seed("pbn_games", "played", PbnText(deals, {"Quorvex", "Home"}));
 
   WriteUserFile(scratch, {"Anna", EncipherPassword("secret1")});
   Seed("user_file", "login", FileBytes(UserFilePath(scratch)));

@@ -5,6 +5,7 @@
 
 #include "call_lines.h"
 #include "opponent/search_text.h"
+#include "pbn_mode.h"
 #include "search_line.h"
 
 namespace {
@@ -26,6 +27,7 @@ constexpr LineKind kLineKinds[] = {
 
 constexpr const char* kHelp =
     "quorvex-solve: reads lines from standard input and writes one line for each.\n"
+    "quorvex-solve --pbn FILE: analyses the deals of a PBN file card by card.\n"
     "\n"
     "Root search of the computer's play search:\n"
     "  <trump> <role> <prune> <cache> <mover> <other> <trick>\n"
@@ -66,7 +68,22 @@ constexpr const char* kHelp =
     "\n"
     "  Example: call 0 1 Ah,Kh,2c Qh,Jh,3c -\n"
     "\n"
-    "A line that cannot be read gets 'error: <reason>' and the next line is read.\n";
+    "A line that cannot be read gets 'error: <reason>' and the next line is read.\n"
+    "\n"
+    "PBN mode, for deals of two hands as the game exports them (two hands of thirteen\n"
+    "cards, the other two '-'): for every game with a contract and a play, one line per\n"
+    "card played, both hands known to both sides:\n"
+    "  <trick> <seat> <card>  best <tricks>  cost <tricks>\n"
+    "\n"
+    "  best    the tricks the side to move can still take with best play on both sides,\n"
+    "          before this card (tricks already won not counted)\n"
+    "  cost    the tricks this card lost against the best card; 0 for a best card\n"
+    "\n"
+    "  Each game starts with 'Game <n> (board <b>): <contract> by <seat>' and ends with\n"
+    "  the declarer's tricks with best play from the first card. A file that cannot be\n"
+    "  read or holds no games, and a game that cannot be analysed (passed out, other than\n"
+    "  two hands, a card out of turn or not following suit), are reported on standard\n"
+    "  error; the exit code is then 1.\n";
 
 std::string Answer(const std::string& line) {
   const std::vector<std::string> words = quorvex::SplitWords(line);
@@ -84,6 +101,17 @@ int main(int argc, char** argv) {
     if (arg == "--help" || arg == "-h") {
       std::cout << kHelp;
       return 0;
+    }
+    if (arg == "--pbn") {
+      if (i + 1 >= argc) {
+        std::cerr << "quorvex-solve: --pbn needs a file (try --help)\n";
+        return 2;
+      }
+      if (i + 2 < argc) {
+        std::cerr << "quorvex-solve: unexpected '" << argv[i + 2] << "' after --pbn FILE\n";
+        return 2;
+      }
+      return quorvex::solve::RunPbnFile(argv[i + 1], std::cout, std::cerr);
     }
     std::cerr << "quorvex-solve: unknown option '" << arg << "' (try --help)\n";
     return 2;
