@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QProgressBar>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -26,10 +27,12 @@
 #include "ui/dialogs/history_window.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/dialogs/player_dialog.h"
+#include "ui/dialogs/review_window.h"
 #include "ui/dialogs/top_ten_window.h"
 #include "ui/media/sound_player.h"
 #include "ui/menu/club_keeper.h"
 #include "ui/menu/club_menu.h"
+#include "ui/table/deal_reviews.h"
 #include "window_fixture.h"
 
 namespace quorvex::testing {
@@ -125,6 +128,14 @@ class ClubSessionTest : public ::testing::Test {
       history_files_at_end_game = ListHistoryFiles(dir).size();
       banner_at_end_game = window.WaitBannerShown();
       SaveDialogShot(dialog, "end_of_game");
+    } else if (auto* review = qobject_cast<TFReview*>(&dialog)) {
+      // The search runs in the background; the test waits for it like a player would.
+      for (int wait = 0; wait < 3000 && !review->Progress()->isHidden(); ++wait) QTest::qWait(10);
+      reviewed.push_back(review->Record());
+      SaveDialogShot(dialog, "review");
+      if (play_again_from_review && review->PlayAgainButton()->isEnabled())
+        QTest::mouseClick(review->PlayAgainButton(), Qt::LeftButton);
+      return review->result();
     } else if (qobject_cast<TFormCount*>(&dialog)) {
       ++score_windows;
       SaveDialogShot(dialog, "general_score");
@@ -192,9 +203,44 @@ class ClubSessionTest : public ::testing::Test {
   size_t history_files_at_end_game = 0;
   bool banner_at_end_game = true;
   int wait_banners = 0;
+  std::vector<DealRecord> reviewed;
+  bool play_again_from_review = false;
   int score_windows = 0;
   int other_windows = 0;
 };
+
+TEST_F(ClubSessionTest, AnEndedDealIsReviewedByTheSearchKeptAndPlayedAgain) {
+  DealReviews reviews(dir, settings, controller, keeper);
+  window.SetReviewOpener([&] { reviews.OpenLast(&window); });
+  QTest::mouseClick(menu.MemberButton(6), Qt::LeftButton);  // "New Player"
+  EXPECT_FALSE(window.ReviewButton()->isVisible());
+  PlayDeal();
+  ASSERT_TRUE(window.ReviewButton()->isVisible());
+  SaveWindowShot(window, "review_offered");
+
+  play_again_from_review = true;
+  QTest::mouseClick(window.ReviewButton(), Qt::LeftButton);
+  ASSERT_EQ(reviewed.size(), 1u);
+  const DealRecord deal = reviewed[0];
+  ASSERT_TRUE(deal.analysis.has_value());
+  EXPECT_EQ(deal.analysis->cards.size(), deal.contract_play.size());
+  if (deal.contract != 0) {
+    // The first card's figure is the leader's side of the best result.
+    const int leader = 3 - deal.first_seat;
+    EXPECT_EQ(deal.analysis->cards[0].best, leader == deal.declarer
+                                                ? deal.analysis->best_tricks
+                                                : 13 - deal.analysis->best_tricks);
+  }
+  // The analysis is kept with the deal.
+  const DealRecordRead kept = ReadDealRecords(dir);
+  ASSERT_EQ(kept.records.size(), 1u);
+  EXPECT_EQ(kept.records[0].analysis, deal.analysis);
+
+  // Played again: the session's next deal is dealt from the same deck.
+  EXPECT_EQ(State().DealNo, 2);
+  EXPECT_FALSE(window.ReviewButton()->isVisible());
+  for (int i = 1; i <= 52; ++i) EXPECT_EQ(State().Deck[i], DealRecordCard(deal.deck[i - 1]));
+}
 
 TEST_F(ClubSessionTest, ACycleOfTwentyDealsIsRecordedOnceInClubTopTenAndHistory) {
   ASSERT_EQ(window.CurrentScreen(), Screen::Menu);

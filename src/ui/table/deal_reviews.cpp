@@ -1,7 +1,13 @@
 #include "ui/table/deal_reviews.h"
 
+#include <QFileDialog>
+#include <QMessageBox>
+
 #include "game/controller.h"
+#include "locale/lang_text.h"
 #include "opponent/deal_review.h"
+#include "records/pbn_export.h"
+#include "settings/safe_file_write.h"
 #include "ui/dialogs/modal_run.h"
 #include "ui/menu/club_keeper.h"
 
@@ -13,7 +19,21 @@ DealReviews::DealReviews(std::filesystem::path program_dir, const Settings& sett
       settings_(settings),
       controller_(controller),
       keeper_(keeper),
-      analyser_(AnalyseDeal) {}
+      analyser_(AnalyseDeal),
+      save_pbn_([](const DealRecord& deal, QWidget* parent) { SavePbn({deal}, parent); }) {}
+
+bool DealReviews::SavePbn(const std::vector<DealRecord>& deals, QWidget* parent) {
+  if (deals.empty()) return false;
+  const QString name = QStringLiteral("quorvex-deal-%1.pbn").arg(deals.front().deal_no);
+  const QString file = QFileDialog::getSaveFileName(
+      parent, QString::fromUtf8(Text(Tx::ReviewSavePbn)), name, QStringLiteral("PBN (*.pbn)"));
+  if (file.isEmpty()) return false;
+  const std::string text = PbnText(deals, PbnEvent{"Quorvex", "Quorvex"});
+  if (ReplaceFileContents(file.toStdString(), text)) return true;
+  QMessageBox::warning(parent, QString::fromUtf8(Text(Tx::ReviewTitle)),
+                       QString::fromUtf8(Text(Tx::PbnSaveFailed)));
+  return false;
+}
 
 bool DealReviews::OpenLast(QWidget* parent) {
   const std::optional<DealRecord>& last = keeper_.LastDeal();

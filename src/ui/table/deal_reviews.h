@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "records/deal_record.h"
 #include "settings/settings.h"
@@ -27,6 +28,10 @@ class DealReviews {
   void SetSavePbn(std::function<void(const DealRecord&, QWidget*)> save) {
     save_pbn_ = std::move(save);
   }
+
+  // Asks for a file and writes the deals to it as PBN; false when nothing was written (the
+  // player was told when the write failed).
+  static bool SavePbn(const std::vector<DealRecord>& deals, QWidget* parent);
 
   // The deal that ended last; false when there is none.
   bool OpenLast(QWidget* parent);
