@@ -1,10 +1,13 @@
 // The About window and the wait window of network games.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
 #include <filesystem>
 #include <initializer_list>
 #include <vector>
@@ -13,6 +16,7 @@
 #include "records/club_file.h"
 #include "settings/settings.h"
 #include "shot.h"
+#include "support/deal_records.h"
 #include "ui/art/button_style.h"
 #include "ui/art/resource_library.h"
 #include "ui/art/zef_cards_button.h"
@@ -26,8 +30,8 @@
 #include "ui/dialogs/speed_dialog.h"
 #include "ui/dialogs/top_ten_window.h"
 #include "ui/dialogs/wait_window.h"
-#include "ui/menu/title_banner.h"
 #include "ui/menu/account_lamp.h"
+#include "ui/menu/title_banner.h"
 
 namespace quorvex {
 namespace {
@@ -116,12 +120,42 @@ TEST(ProminentButtons, TheOkAndCancelOfTheSmallWindowsAreCardStyleButtons) {
   TFHistory history(std::filesystem::temp_directory_path() / "quorvex-no-history-here", settings);
   TFormCount count(TCount{}, "Mr.X", settings);
   const std::pair<QWidget*, int> windows[] = {{&notice, 1},   {&about, 1},   {&wait, 2},
-                                              {&end_game, 1}, {&top_ten, 1}, {&history, 1},
+                                              {&end_game, 1}, {&top_ten, 1}, {&history, 3},
                                               {&count, 1}};
   for (const auto& [window, buttons] : windows) {
     EXPECT_EQ(window->findChildren<TZefCardsButton*>().size(), size_t(buttons))
         << window->metaObject()->className();
   }
+}
+
+TEST(HistoryWindow, RecordedDealsAreListedNewestFirstForReviewAndPbn) {
+  Settings settings;
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                    ("quorvex-history-deals-" + std::to_string(getpid()));
+  std::filesystem::remove_all(dir);
+  for (int deal = 1; deal <= 3; ++deal)
+    ASSERT_TRUE(AddDealRecord(dir, testing::PlayedDealRecord(deal), 100));
+  TFHistory history(dir, settings);
+  ASSERT_EQ(history.Deals()->count(), 3);
+  EXPECT_TRUE(history.Deals()->item(0)->text().contains(QStringLiteral("Deal 3")));
+  EXPECT_TRUE(history.Deals()->item(0)->text().contains(QStringLiteral("4♠ Ada")));
+
+  std::vector<int> reviewed, saved;
+  history.SetReviewOpener([&](const DealRecord& d, QWidget*) { reviewed.push_back(d.deal_no); });
+  history.SetPbnSaver([&](const std::vector<DealRecord>& deals, QWidget*) {
+    for (const DealRecord& d : deals) saved.push_back(d.deal_no);
+  });
+  EXPECT_FALSE(history.ReviewButton()->isEnabled());  // nothing chosen yet
+  history.Deals()->item(0)->setSelected(true);
+  history.Deals()->item(2)->setSelected(true);
+  EXPECT_FALSE(history.ReviewButton()->isEnabled());  // one deal at a time
+  QTest::mouseClick(history.SavePbnButton(), Qt::LeftButton);
+  EXPECT_EQ(saved, (std::vector<int>{1, 3}));  // in the order played
+  history.Deals()->item(0)->setSelected(false);
+  QTest::mouseClick(history.ReviewButton(), Qt::LeftButton);
+  EXPECT_EQ(reviewed, (std::vector<int>{1}));
+  testing::SaveShot(history.grab().toImage(), "history_deals");
+  std::filesystem::remove_all(dir);
 }
 
 // Every card-style button of a window, in the new style or not.

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "records/history_file.h"
 #include "ui/art/zef_cards_button.h"
 #include "ui/dialogs/dialog_design.h"
+#include "ui/dialogs/review_window.h"
 
 namespace quorvex {
 namespace {
@@ -75,18 +77,86 @@ TFHistory::TFHistory(const std::filesystem::path& program_dir, const Settings& s
   connect(list_, &QListWidget::currentRowChanged, this, &TFHistory::ShowFile);
   if (!files.empty()) list_->setCurrentRow(int(files.size()) - 1);
 
+  // The recorded deals, newest first; several may be chosen for one PBN file.
+  const DealRecordRead deals = ReadDealRecords(dir_);
+  records_.assign(deals.records.rbegin(), deals.records.rend());
+  deals_ = new QListWidget(this);
+  deals_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  for (const DealRecord& deal : records_) {
+    const QString when =
+        QLocale().toString(QDateTime::fromSecsSinceEpoch(deal.time), QLocale::ShortFormat);
+    QString what = deal.contract == 0 ? Qs(Text(Tx::ReviewPassedOut))
+                                      : ReviewCallText(deal.contract) + QStringLiteral(" ") +
+                                            Qs(deal.names[deal.declarer]) +
+                                            QStringLiteral("  ·  %1").arg(deal.declarer_tricks);
+    deals_->addItem(
+        when + QStringLiteral("  ·  ") + Qs(Text(Tx::ReviewDealLine)).arg(deal.deal_no).arg(what) +
+        QStringLiteral("  ·  ") + Qs(deal.names[1]) + QStringLiteral(" – ") + Qs(deal.names[2]));
+  }
+  auto* kept = new QLabel(Qs(Text(Tx::DealRecordsKept)).arg(kDealRecordLimitDefault), this);
+  review_button_ = NewDialogButton(Qs(Text(Tx::ReviewButton)), this);
+  save_button_ = NewDialogButton(Qs(Text(Tx::ReviewSavePbn)), this);
+  review_button_->setAutoDefault(false);
+  save_button_->setAutoDefault(false);
+  connect(deals_, &QListWidget::itemSelectionChanged, this, &TFHistory::UpdateDealButtons);
+  connect(deals_, &QListWidget::itemDoubleClicked, this, [this] {
+    if (review_button_->isEnabled()) review_button_->click();
+  });
+  connect(review_button_, &QPushButton::clicked, this, [this] {
+    const std::vector<DealRecord> chosen = ChosenDeals();
+    if (chosen.size() == 1 && open_review_) open_review_(chosen[0], this);
+  });
+  connect(save_button_, &QPushButton::clicked, this, [this] {
+    const std::vector<DealRecord> chosen = ChosenDeals();
+    if (!chosen.empty() && save_pbn_) save_pbn_(chosen, this);
+  });
+
   auto* ok = NewDialogButton(Qs(Text(Tx::Ok)), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* row = new QHBoxLayout;
   row->addWidget(list_);
   row->addWidget(grid_, 1);
+  auto* deal_buttons = new QVBoxLayout;
+  deal_buttons->addWidget(review_button_);
+  deal_buttons->addWidget(save_button_);
+  deal_buttons->addStretch(1);
+  auto* deal_row = new QHBoxLayout;
+  deal_row->addWidget(deals_, 1);
+  deal_row->addLayout(deal_buttons);
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(row);
+  layout->addLayout(row, 3);
+  layout->addWidget(kept);
+  layout->addLayout(deal_row, 2);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   layout->setContentsMargins(12, HeaderHeight() + 6, 12, 12);
-  resize(820, 420 + HeaderHeight());
+  resize(820, 600 + HeaderHeight());
+  UpdateDealButtons();
   FinishDesign();
+}
+
+void TFHistory::SetReviewOpener(std::function<void(const DealRecord&, QWidget*)> open) {
+  open_review_ = std::move(open);
+  UpdateDealButtons();
+}
+
+void TFHistory::SetPbnSaver(std::function<void(const std::vector<DealRecord>&, QWidget*)> save) {
+  save_pbn_ = std::move(save);
+  UpdateDealButtons();
+}
+
+std::vector<DealRecord> TFHistory::ChosenDeals() const {
+  // In the order they were played, as a PBN file lists its games.
+  std::vector<DealRecord> chosen;
+  for (int row = deals_->count() - 1; row >= 0; --row)
+    if (deals_->item(row)->isSelected()) chosen.push_back(records_[row]);
+  return chosen;
+}
+
+void TFHistory::UpdateDealButtons() {
+  const int chosen = int(deals_->selectedItems().size());
+  review_button_->setEnabled(open_review_ && chosen == 1);
+  save_button_->setEnabled(save_pbn_ && chosen > 0);
 }
 
 void TFHistory::ShowFile(int row) {

@@ -189,6 +189,8 @@ void ClubMenu::ShowTopTen() {
 
 void ClubMenu::ShowHistory() {
   TFHistory dialog(keeper_.ProgramDir(), settings_, window());
+  if (open_review_) dialog.SetReviewOpener(open_review_);
+  if (save_pbn_) dialog.SetPbnSaver(save_pbn_);
   RunModal(dialog);
 }
 

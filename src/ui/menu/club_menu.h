@@ -7,6 +7,9 @@
 
 #include <array>
 #include <functional>
+#include <vector>
+
+#include "records/deal_record.h"
 #include "ui/dialogs/player_dialog.h"
 
 #include "art/button_colours.h"
@@ -46,6 +49,12 @@ class ClubMenu : public QWidget {
   // Asked before a local game: whether it is a rated match played as the online account (the
   // account window was shown and the match recorded in advance).
   void SetRatedStart(std::function<bool()> rated_start) { rated_start_ = std::move(rated_start); }
+  // The history window's deals: a review, and PBN files.
+  void SetDealHooks(std::function<void(const DealRecord&, QWidget*)> open_review,
+                    std::function<void(const std::vector<DealRecord>&, QWidget*)> save_pbn) {
+    open_review_ = std::move(open_review);
+    save_pbn_ = std::move(save_pbn);
+  }
 
   // The member buttons 1..5 and "New Player" as 6.
   QPushButton* MemberButton(int mode) const { return members_[mode - 1]; }
@@ -83,6 +92,8 @@ class ClubMenu : public QWidget {
   QPushButton* top_ten_ = nullptr;
   QPushButton* history_ = nullptr;
   QPushButton* mode_ = nullptr;
+  std::function<void(const DealRecord&, QWidget*)> open_review_;
+  std::function<void(const std::vector<DealRecord>&, QWidget*)> save_pbn_;
 };
 
 }  // namespace quorvex

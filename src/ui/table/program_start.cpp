@@ -133,6 +133,11 @@ ProgramStart::ProgramStart(const ProgramPlaces& places, std::unique_ptr<AudioOut
   reviews_ =
       std::make_unique<DealReviews>(places_.program_dir, settings_.Get(), controller_, keeper_);
   window_.SetReviewOpener([this] { reviews_->OpenLast(&window_); });
+  club_menu_.SetDealHooks(
+      [this](const DealRecord& deal, QWidget* parent) { reviews_->Open(deal, parent); },
+      [](const std::vector<DealRecord>& deals, QWidget* parent) {
+        DealReviews::SavePbn(deals, parent);
+      });
   window_.SetStatisticsOpener([this] { OpenStatistics(); });
   window_.SetRenameHook([this] { RenameMember(); });
   club_menu_.SetPublicAddress([this]() -> std::optional<OwnAddress> {
