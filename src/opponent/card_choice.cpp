@@ -87,4 +87,15 @@ std::string CardForecastLine(int initial_tricks, int32_t initial_result, int exp
          "]; текущий PC=[Взяток=" + std::to_string(expected_tricks) + "];";
 }
 
+int LoneCardSlot(const TDealState& state) {
+  int cards = 0;
+  int last = 1;
+  for (int i = kHandSlots; i >= 1; --i) {
+    if (state.Hand[1][i].Empty()) continue;
+    ++cards;
+    last = i;
+  }
+  return cards <= 1 ? last : 0;
+}
+
 }  // namespace quorvex

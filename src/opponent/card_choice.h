@@ -32,6 +32,10 @@ PlaySearchFlags FlagsForPlayTrick(int play_trick, bool leading);
 // The root position of seat 1's play-phase search, with the flags of the current trick.
 SearchPosition PlayPosition(const TDealState& state);
 
+// The slot of seat 1's last card when it holds one card or none (slot 1 then), 0 when it holds
+// more: the last card needs no search.
+int LoneCardSlot(const TDealState& state);
+
 // The computer's expected trick total from a search's declarer count and the tricks taken so far.
 int ComputerExpectedTricks(const TDealState& state, int declarer_count);
 

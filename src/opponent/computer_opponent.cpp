@@ -26,14 +26,7 @@ int ComputerOpponent::ChooseComputerCard(const TDealState& state) {
   }
 
   // The last card needs no thought (hands are compacted after every card, so it sits in slot 1).
-  int cards = 0;
-  int last = 1;
-  for (int i = kHandSlots; i >= 1; --i) {
-    if (state.Hand[1][i].Empty()) continue;
-    ++cards;
-    last = i;
-  }
-  if (cards <= 1) return last;
+  if (const int lone = LoneCardSlot(state)) return lone;
 
   const SearchPosition position = PlayPosition(state);
   cache_->Clear();

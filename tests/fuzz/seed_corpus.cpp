@@ -8,7 +8,7 @@
 #include <map>
 #include <sstream>
 
-#include "../records/played_deals.h"
+#include "../support/played_deals.h"
 #include "../support/peer_fakes.h"
 #include "net/lan_messages.h"
 #include "net/tour_frames.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "records/pbn_export.h"
-#include "records/played_deals.h"
+#include "support/played_deals.h"
 
 namespace quorvex {
 namespace {

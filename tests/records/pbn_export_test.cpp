@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "opponent/contract_score.h"
-#include "played_deals.h"
+#include "support/played_deals.h"
 #include "records/pbn_export.h"
 
 namespace quorvex {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "played_deals.h"
+#include "support/played_deals.h"
 #include "records/pbn_export.h"
 #include "records/pbn_import.h"
 #include "records/pbn_text.h"

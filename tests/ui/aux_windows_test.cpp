@@ -13,10 +13,11 @@
 #include <vector>
 
 #include "locale/lang_text.h"
+#include "opponent/auction_table.h"
 #include "records/club_file.h"
 #include "settings/settings.h"
 #include "shot.h"
-#include "support/deal_records.h"
+#include "support/played_deals.h"
 #include "ui/art/button_style.h"
 #include "ui/art/resource_library.h"
 #include "ui/art/zef_cards_button.h"
@@ -134,11 +135,13 @@ TEST(HistoryWindow, RecordedDealsAreListedNewestFirstForReviewAndPbn) {
                                     ("quorvex-history-deals-" + std::to_string(getpid()));
   std::filesystem::remove_all(dir);
   for (int deal = 1; deal <= 3; ++deal)
-    ASSERT_TRUE(AddDealRecord(dir, testing::PlayedDealRecord(deal), 100));
+    ASSERT_TRUE(AddDealRecord(
+        dir, test::PlayedDeal(test::DealPlan{unsigned(deal), 1, 0, {kCallPass, 19, kCallPass}}),
+        100));
   TFHistory history(dir, settings);
   ASSERT_EQ(history.Deals()->count(), 3);
-  EXPECT_TRUE(history.Deals()->item(0)->text().contains(QStringLiteral("Deal 3")));
-  EXPECT_TRUE(history.Deals()->item(0)->text().contains(QStringLiteral("4♠ Ada")));
+  EXPECT_TRUE(history.Deals()->item(0)->text().contains(QStringLiteral("Deal 4")));
+  EXPECT_TRUE(history.Deals()->item(0)->text().contains(QStringLiteral("4♠ Bob")));
 
   std::vector<int> reviewed, saved;
   history.SetReviewOpener([&](const DealRecord& d, QWidget*) { reviewed.push_back(d.deal_no); });
@@ -150,10 +153,10 @@ TEST(HistoryWindow, RecordedDealsAreListedNewestFirstForReviewAndPbn) {
   history.Deals()->item(2)->setSelected(true);
   EXPECT_FALSE(history.ReviewButton()->isEnabled());  // one deal at a time
   QTest::mouseClick(history.SavePbnButton(), Qt::LeftButton);
-  EXPECT_EQ(saved, (std::vector<int>{1, 3}));  // in the order played
+  EXPECT_EQ(saved, (std::vector<int>{2, 4}));  // in the order played
   history.Deals()->item(0)->setSelected(false);
   QTest::mouseClick(history.ReviewButton(), Qt::LeftButton);
-  EXPECT_EQ(reviewed, (std::vector<int>{1}));
+  EXPECT_EQ(reviewed, (std::vector<int>{2}));
   testing::SaveShot(history.grab().toImage(), "history_deals");
   std::filesystem::remove_all(dir);
 }

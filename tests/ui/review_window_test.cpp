@@ -10,14 +10,18 @@
 #include <QThread>
 #include <atomic>
 
-#include "support/deal_records.h"
+#include "opponent/auction_table.h"
+#include "support/played_deals.h"
 #include "ui/dialogs/review_window.h"
 #include "ui/shot.h"
 
 namespace quorvex {
 namespace {
 
-using testing::PlayedDealRecord;
+// Seat 2 ("Bob") declares four spades after seat 1's pass; every card is played.
+DealRecord FourSpades(unsigned seed) {
+  return test::PlayedDeal(test::DealPlan{seed, 1, 0, {kCallPass, 19, kCallPass}});
+}
 
 // An analysis with the third card costing a trick; each of its 26 steps reports progress.
 DealAnalyser CountingAnalyser(std::atomic<int>* steps_seen) {
@@ -42,7 +46,7 @@ TEST(ReviewWindow, StepsThroughTheDealAndMarksTheCostlyCards) {
   Settings settings;
   std::atomic<int> steps_seen{0};
   std::optional<DealRecord> kept;
-  TFReview window(PlayedDealRecord(7), settings, CountingAnalyser(&steps_seen));
+  TFReview window(FourSpades(7), settings, CountingAnalyser(&steps_seen));
   window.SetAnalysed([&](const DealRecord& r) { kept = r; });
   window.show();
 
@@ -61,8 +65,8 @@ TEST(ReviewWindow, StepsThroughTheDealAndMarksTheCostlyCards) {
   // At the auction: the calls, the contract and its result, the forecast and the best play.
   EXPECT_EQ(window.Step(), 0);
   const QString middle = window.MiddleText().join(QLatin1Char('\n'));
-  EXPECT_TRUE(middle.contains(QStringLiteral("4\u2660 (Ada)"))) << middle.toStdString();
-  EXPECT_TRUE(middle.contains(QStringLiteral("Ada:  \u2663 8   \u2666 7   \u2665 9   \u2660 10")))
+  EXPECT_TRUE(middle.contains(QStringLiteral("4\u2660 (Bob)"))) << middle.toStdString();
+  EXPECT_TRUE(middle.contains(QStringLiteral("Bob:  \u2663 8   \u2666 7   \u2665 9   \u2660 10")))
       << middle.toStdString();
   EXPECT_TRUE(middle.contains(QStringLiteral("10 tricks, +420")));
   EXPECT_FALSE(window.StepButton(1)->isEnabled());
@@ -82,7 +86,7 @@ TEST(ReviewWindow, StepsThroughTheDealAndMarksTheCostlyCards) {
 
 TEST(ReviewWindow, AKeptAnalysisIsShownAtOnceAndClosingStopsARunningSearch) {
   Settings settings;
-  DealRecord analysed = PlayedDealRecord(8);
+  DealRecord analysed = FourSpades(8);
   analysed.analysis = DealAnalysis{};
   analysed.analysis->cards.assign(26, CardReview{5, 0});
   bool asked = false;
@@ -98,7 +102,7 @@ TEST(ReviewWindow, AKeptAnalysisIsShownAtOnceAndClosingStopsARunningSearch) {
 
   // A search that goes on until told to stop: the window's end stops it.
   std::atomic<bool> stopped{false};
-  auto* window = new TFReview(PlayedDealRecord(9), settings,
+  auto* window = new TFReview(FourSpades(9), settings,
                               [&](const DealRecord&, const std::function<bool(int, int)>& go_on) {
                                 while (go_on(1, 26)) QThread::msleep(2);
                                 stopped = true;

@@ -59,14 +59,7 @@ int ComputerCard(const TDealState& state, SearchCache& cache) {
     const char led = state.TrickSlot == 2 ? state.LedSuit : kNoSuit;
     return DrawPhaseCard(state.Hand[1], state.HandRank[1], led);
   }
-  int cards = 0;
-  int last = 1;
-  for (int i = kHandSlots; i >= 1; --i) {
-    if (state.Hand[1][i].Empty()) continue;
-    ++cards;
-    last = i;
-  }
-  if (cards <= 1) return last;
+  if (const int lone = LoneCardSlot(state)) return lone;
   cache.Clear();
   return PlaySearch(PlayPosition(state), cache).slot;
 }
