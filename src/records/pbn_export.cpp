@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "game/card.h"
+#include "game/deal_replay.h"
 #include "game/deal_state.h"
-#include "game/trick.h"
 #include "opponent/auction_table.h"
 #include "records/pbn_text.h"
 
@@ -158,53 +158,15 @@ std::string AuctionSection(const DealRecord& r) {
 // South and West. A play that stops short or breaks a rule (a card from the wrong hand, a revoke)
 // is written up to there and ends with "*".
 std::string PlaySection(const DealRecord& r) {
-  const char trump = DenominationTrump(BidDenomination(r.contract));
+  // The play as far as it keeps to the rules, trick by trick in the notation's seats.
+  const DealReplay replay(r);
   const int opening = OtherSeat(r.first_seat);
-  std::array<std::vector<uint8_t>, 3> held;
-  for (int seat = 1; seat <= 2; ++seat)
-    held[seat].assign(r.hands[seat].begin(), r.hands[seat].end());
-  const auto holds = [&](int seat, uint8_t card) {
-    return std::find(held[seat].begin(), held[seat].end(), card) != held[seat].end();
-  };
-  const auto holds_suit = [&](int seat, int suit) {
-    return std::any_of(held[seat].begin(), held[seat].end(),
-                       [&](uint8_t c) { return (c - 1) % 4 == suit; });
-  };
-  const auto drop = [&](int seat, uint8_t card) {
-    held[seat].erase(std::find(held[seat].begin(), held[seat].end(), card));
-  };
-
   std::vector<std::array<uint8_t, 4>> tricks;  // by seat of the notation, 0 for no card
-  int leader = opening;
-  size_t at = 0;
-  const std::vector<uint8_t>& play = r.contract_play;
-  while (at < play.size()) {
-    std::array<uint8_t, 4> trick{};
-    const uint8_t led = play[at];
-    if (!holds(leader, led)) break;
-    trick[PbnSeatOfRecord(leader)] = led;
-    drop(leader, led);
-    ++at;
-    const int follower = OtherSeat(leader);
-    const bool follows =
-        at < play.size() && holds(follower, play[at]) &&
-        ((play[at] - 1) % 4 == (led - 1) % 4 || !holds_suit(follower, (led - 1) % 4));
-    if (!follows) {
-      tricks.push_back(trick);
-      break;
-    }
-    const uint8_t reply = play[at];
-    trick[PbnSeatOfRecord(follower)] = reply;
-    drop(follower, reply);
-    ++at;
-    tricks.push_back(trick);
-    const TCard led_card = DealRecordCard(led);
-    const TCard reply_card = DealRecordCard(reply);
-    const int slot =
-        TrickWinnerSlot(led_card, RankValue(led_card), reply_card, RankValue(reply_card), trump);
-    leader = slot == 1 ? leader : follower;
+  for (int i = 0; i < replay.Cards(); ++i) {
+    if (i % 2 == 0) tricks.emplace_back();
+    tricks.back()[PbnSeatOfRecord(replay.PlayerOf(i))] = DeckNumberOf(replay.CardAt(i));
   }
-  const bool finished = at == play.size() && play.size() == 26;
+  const bool finished = replay.Cards() == 26;
 
   std::string text;
   const int first_column = PbnSeatOfRecord(opening);
